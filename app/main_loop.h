@@ -1,0 +1,12 @@
+#pragma once
+// The main loop: one window message per pass, then the frame function that GameState selects.
+#include "input/window_messages.h"
+
+// Runs one frame function for the given state; a value outside 0..4 runs none.
+void RunFrameFunction(int state);
+// The window procedure: what one message does.
+void MainWindowProc(const WindowMessage& msg);
+// Runs passes until the quit message arrives; returns its exit code.
+int RunMainLoop();
+// One pass: false when the quit message was seen (its exit code in *exitCode).
+bool MainLoopPass(int* exitCode);

@@ -1,0 +1,75 @@
+#pragma once
+// The display device: an 8-bit 640x480 back buffer that every screen draws into, one palette
+// shared by every 8-bit surface of the program, clip lists, colour fill and presenting the
+// finished frame in a window.
+#include <cstdint>
+
+struct SDL_Surface;
+struct SDL_Palette;
+struct SDL_Window;
+struct SDL_Renderer;
+struct SDL_Texture;
+
+struct PALETTEENTRY {
+    uint8_t peRed;
+    uint8_t peGreen;
+    uint8_t peBlue;
+    uint8_t peFlags;
+};
+
+// A rectangle: left and top inclusive, right and bottom exclusive.
+struct RECT {
+    int32_t left;
+    int32_t top;
+    int32_t right;
+    int32_t bottom;
+};
+
+constexpr int MaxClipRects = 16;
+
+// A clip list: blits and fills into the surface it is attached to reach only the union of its rectangles.
+struct ClipList {
+    int count = 0;
+    RECT rects[MaxClipRects] = {};
+    RECT bound = {};
+};
+
+struct DisplayState {
+    int screenWidth = 640;
+    int screenHeight = 480;
+    int screenBpp = 8;
+    int windowed = 0;
+    int pixelFormatBits = 16;
+    SDL_Surface* backSurface = nullptr;      // INDEX8, screenWidth x screenHeight; all drawing goes here
+    SDL_Palette* displayPalette = nullptr;   // shared by the back buffer and every 8-bit surface
+    PALETTEENTRY paletteEntries[256] = {};
+    ClipList* backClipper = nullptr;
+    int (*packRgb16)(int red, int green, int blue) = nullptr;
+    // Presentation: present only when a window has been attached.
+    SDL_Window* window = nullptr;
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* texture = nullptr;
+};
+
+extern DisplayState TheDisplay;
+
+// Hands the window that FlipDisplay presents into; without one, FlipDisplay only finishes the frame.
+void AttachDisplayWindow(SDL_Window* window);
+void ToggleFullscreen();
+
+int InitDisplay(int width, int height, int bpp, int windowed);
+int ShutdownDisplay();
+int FillSurface(SDL_Surface* surface, int colour, const RECT* rect);
+int FlipDisplay();
+ClipList* AttachClipper(SDL_Surface* surface, int count, const RECT* rects);
+int LoadPaletteFile(const char* name, PALETTEENTRY entries[256]);
+int SetDisplayPalette(const PALETTEENTRY entries[256]);
+int PackRgb565(int red, int green, int blue);
+int PackRgb555(int red, int green, int blue);
+
+// Makes an INDEX8 surface that shares the display palette and skips index 0 when blitted,
+// so that blits onto the back buffer copy palette indices unchanged. nullptr on failure.
+SDL_Surface* CreatePaletteSurface(int width, int height);
+// Blits src (its rectangle sx, sy, w, h) onto dst at (dx, dy), clipped to dst's clip list.
+// When the destination is narrower or lower than the source the frame is fitted into it.
+int BlitKeyed(SDL_Surface* src, const RECT& source, SDL_Surface* dst, const RECT& destination);

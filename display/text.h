@@ -1,0 +1,17 @@
+#pragma once
+// Text on a display surface, and the error log that nothing opens.
+#include <cstdint>
+#include <cstdio>
+
+struct SDL_Surface;
+
+using COLORREF = uint32_t;  // 0x00BBGGRR
+
+// Draws text with its top-left corner at (x, y) in the palette entry nearest to the colour,
+// background transparent. 1 drawn, 0 when the surface is missing or the font cannot be had.
+int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* surface);
+// Releases the font (at exit).
+void ShutdownText();
+
+extern FILE* ErrorLogFile;
+int WriteErrorLog(const char* format, ...);

@@ -1,0 +1,34 @@
+#pragma once
+// Sound effects: a table of 256 slots, each one loaded WAVE sound on a mixer channel of its own,
+// so playing a slot again restarts it while different slots mix.
+#include <cstdint>
+
+struct Mix_Chunk;
+
+constexpr int SOUND_FREE = 0;
+constexpr int SOUND_LOADED = 1;
+constexpr int MaxSoundSlots = 256;
+
+constexpr int DSBCAPS_CTRLFREQUENCY = 0x20;
+constexpr int DSBCAPS_CTRLPAN = 0x40;
+constexpr int DSBCAPS_CTRLVOLUME = 0x80;
+
+struct SoundSlot {
+    Mix_Chunk* buffer = nullptr;
+    int state = SOUND_FREE;
+    int rate = 0;
+    int size = 0;
+    int id = 0;
+    uint8_t* samples = nullptr;  // the converted samples the chunk plays; owned by the slot
+};
+
+extern SoundSlot SoundSlots[MaxSoundSlots];
+
+int InitSound();
+int LoadWaveFile(const char* fileName, int controlFlags);  // slot number, or -1
+int PlaySoundSlot(int slot, int playFlags);
+int StopSoundSlot(int slot);
+int StopAllSounds();
+int DeleteSoundSlot(int slot);
+int DeleteAllSounds();
+int ShutdownSound();
