@@ -52,3 +52,45 @@ constexpr uint8_t Col(Ramp ramp, int shade)
 }
 
 constexpr uint8_t Transparent = 0;
+
+// Seven extra shared colours after the ramps, for what no ramp holds.
+enum Extra : uint8_t {
+    ExtraBlack = 185,  // opaque black: unlike index 0 it is never see-through
+    ExtraNight,        // the deepest night blue
+    ExtraBloodDark,
+    ExtraJungleDark,
+    ExtraStar,         // warm star white
+    ExtraSun,          // sun disc yellow
+    ExtraEmber,        // glowing coal
+};
+
+// The tile range holds eight tile ramps of eight shades, darkest first. Each segment
+// gives them its own colours; the world's tile painter names them as below.
+constexpr int TileRampCount = 8;
+
+constexpr uint8_t TileCol(int tileRamp, int shade)
+{
+    return static_cast<uint8_t>(TileFirst + tileRamp * ShadesPerRamp +
+                                (shade < 0 ? 0 : shade > 7 ? 7 : shade));
+}
+
+namespace jungle { enum : int { Soil, Rock, Grass, Leaf, Bark, Swamp, Bloom, Amber }; }
+namespace harbour { enum : int { Stone, Brick, Plank, Sea, Rope, Weed, Lamp, Iron }; }
+namespace base { enum : int { Concrete, Steel, Hazard, Drab, Rust, Signal, Acid, Glass }; }
+namespace under { enum : int { Basalt, Lava, Bone, Crystal, Ember, Ash, Gore, Sulfur }; }
+namespace home { enum : int { Meadow, Earth, Cobble, Lake, Blossom, Gold, Marble, Timber }; }
+
+struct Rgb {
+    uint8_t r;
+    uint8_t g;
+    uint8_t b;
+};
+
+constexpr int SegmentCount = 5;
+
+// The 256 colours of a file: black at 0, the shared range, and segment's tile range
+// (segment 1..5). Every file but the tile sheets of segments 2..5 uses segment 1.
+struct Palette {
+    Rgb entry[256];
+};
+Palette FilePalette(int segment);

@@ -1,0 +1,62 @@
+// quorax-assetgen OUTPUT_DIR: writes every picture, palette and sound file of the game
+// into OUTPUT_DIR, the same bytes on every run, plus a contact sheet for review.
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <string>
+
+#include "bmp_writer.h"
+#include "contact_sheet.h"
+#include "palette_design.h"
+#include "pictures.h"
+#include "png_writer.h"
+#include "sheets.h"
+#include "sound_synthesis.h"
+#include "voice.h"
+#include "wav_writer.h"
+
+namespace {
+
+void Generate(const std::filesystem::path& out)
+{
+    std::filesystem::create_directories(out);
+    const auto at = [&](const char* name) { return (out / name).string(); };
+    const Palette segment1 = FilePalette(1);
+
+    const std::string paletteText = EncodePaletteText(segment1);
+    WriteFileBytes(at("PALDATA2.PAL"), Bytes(paletteText.begin(), paletteText.end()));
+
+    WriteFileBytes(at("title.bmp"), EncodeBmp8(DrawTitlePicture(), segment1));
+    WriteFileBytes(at("story.bmp"), EncodeBmp8(DrawStoryPicture(), segment1));
+    WriteFileBytes(at("death.bmp"), EncodeBmp8(DrawDeathPicture(), segment1));
+    WriteFileBytes(at("win.bmp"), EncodeBmp8(DrawWinPicture(), segment1));
+
+    std::vector<Sheet> sheets = TileSheets();
+    for (Sheet& s : CastSheets()) sheets.push_back(std::move(s));
+    for (const Sheet& s : sheets)
+        WriteFileBytes(at(s.file.c_str()), EncodeBmp8(RenderSheet(s), FilePalette(s.segment)));
+
+    WriteFileBytes(at("Punch.wav"), EncodeWav8(SynthPunch()));
+    WriteFileBytes(at("Fire.wav"), EncodeWav8(SynthFire()));
+    WriteFileBytes(at("Hit.wav"), EncodeWav8(SynthHit()));
+    WriteFileBytes(at("QXVoice.wav"), EncodeWav8(SpeakHeroName(QUORAX_ESPEAK, out.string())));
+
+    WriteFileBytes(at("contact-sheet.png"), EncodePng(RenderContactSheet(sheets)));
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+        return 2;
+    }
+    try {
+        Generate(argv[1]);
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "quorax-assetgen: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,12 @@
+#pragma once
+// PNG encoding of 24-bit RGB images with stored (uncompressed) deflate blocks: small,
+// dependable, and good enough for a review picture.
+#include "byte_writer.h"
+
+struct RgbImage {
+    int w = 0;
+    int h = 0;
+    std::vector<uint8_t> rgb;  // w * h * 3 bytes, top row first
+};
+
+Bytes EncodePng(const RgbImage& image);
