@@ -35,7 +35,7 @@ struct BitmapFile {
     BITMAPFILEHEADER fileHeader = {};
     BITMAPINFOHEADER infoHeader = {};
     PALETTEENTRY palette[256] = {};
-    uint8_t* pixels = nullptr;  // owned; rows top to bottom, biWidth * bytes-per-pixel bytes each, no padding
+    uint8_t* pixels = nullptr;  // owned (new[]); rows top to bottom, biWidth * bytes-per-pixel bytes each, no padding
 };
 
 int LoadBitmapFile(BitmapFile* bitmap, const char* fileName);

@@ -49,13 +49,17 @@ struct DisplayState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;
+    SDL_Surface* presentSurface = nullptr;   // 32-bit copy of the back buffer that feeds the texture
 };
 
 extern DisplayState TheDisplay;
 
 // Hands the window that FlipDisplay presents into; without one, FlipDisplay only finishes the frame.
-void AttachDisplayWindow(SDL_Window* window);
+// 1 ready, 0 when the window gives no renderer (SDL_GetError tells why).
+int AttachDisplayWindow(SDL_Window* window);
 void ToggleFullscreen();
+// Shows or hides the mouse cursor over the window.
+void ShowCursor(bool show);
 
 int InitDisplay(int width, int height, int bpp, int windowed);
 int ShutdownDisplay();
@@ -73,3 +77,8 @@ SDL_Surface* CreatePaletteSurface(int width, int height);
 // Blits src (its rectangle sx, sy, w, h) onto dst at (dx, dy), clipped to dst's clip list.
 // When the destination is narrower or lower than the source the frame is fitted into it.
 int BlitKeyed(SDL_Surface* src, const RECT& source, SDL_Surface* dst, const RECT& destination);
+// Frees a surface together with the clip list attached to it.
+void FreePaletteSurface(SDL_Surface* surface);
+// Copies width x height bytes (rows sourcePitch bytes apart) into the top-left of an 8-bit surface.
+// 0 when the surface is missing, too small or cannot be locked.
+int CopyToSurface(SDL_Surface* surface, const uint8_t* source, int sourcePitch, int width, int height);

@@ -2,7 +2,7 @@
 // The music service: start-up opens it and shutdown unloads its slots. The game loads no music,
 // so the table stays empty for the whole run.
 
-struct Mix_Music;
+typedef struct _Mix_Music Mix_Music;  // as SDL_mixer declares it
 
 constexpr int MaxMusicSlots = 64;
 

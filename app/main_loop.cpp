@@ -1,0 +1,46 @@
+#include "app/main_loop.h"
+
+#include "app/screens.h"
+#include "display/display.h"
+#include "game/game_frame.h"
+#include "game/game_state.h"
+
+void RunFrameFunction(int state) {
+    switch (state) {
+    case GameStateTitle: TitleScreenFrame(); break;
+    case GameStatePlay: GameFrame(); break;
+    case GameStateDeath: DeathScreenFrame(); break;
+    case GameStateWin: WinScreenFrame(); break;
+    case GameStateStory: StoryScreenFrame(); break;
+    default: break;  // no frame: the loop only pumps messages
+    }
+}
+
+void MainWindowProc(const WindowMessage& msg) {
+    switch (msg.message) {
+    case WM_CLOSE:  // the close button: the window goes the way Escape sends it
+    case WM_DESTROY: PostQuitMessage(0); break;
+    case WM_TOGGLEFULLSCREEN: ToggleFullscreen(); break;
+    default: break;  // WM_PAINT: the next frame draws everything anyway
+    }
+}
+
+bool MainLoopPass(int* exitCode) {
+    WindowMessage msg;
+    if (PeekWindowMessage(&msg)) {
+        if (msg.message == WM_QUIT) {
+            if (exitCode) *exitCode = msg.wParam;
+            return false;
+        }
+        MainWindowProc(msg);
+    }
+    RunFrameFunction(GameState);
+    return true;
+}
+
+int RunMainLoop() {
+    int exitCode = 0;
+    while (MainLoopPass(&exitCode)) {
+    }
+    return exitCode;
+}

@@ -1,0 +1,26 @@
+#include "app/startup.h"
+#include "app/window.h"
+#include "blitter/blitter_object.h"
+#include "display/display.h"
+#include "display/text.h"
+#include "game/assets.h"
+#include "input/keyboard.h"
+#include "sound/music.h"
+#include "sound/sound.h"
+
+// Releases the devices in a fixed order, once: 1 when it did so, 0 when it had already run.
+int ShutDown() {
+    static bool done = false;
+    if (done) return 0;
+    done = true;
+    DestroyBlitterObject(&TileSetObject);
+    DestroyBlitterObject(&HeroObject);
+    ShutdownKeyboard();
+    ShutdownDisplay();
+    UnloadAllMusic();
+    DeleteAllSounds();
+    ShutdownSound();
+    ShutdownText();
+    CloseMainWindow();
+    return 1;
+}

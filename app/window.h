@@ -1,0 +1,13 @@
+#pragma once
+// The game's one window: full screen on the desktop, titled "QUORAX".
+
+struct SDL_Window;
+
+extern SDL_Window* MainWindow;
+
+// Starts SDL's video, event and timer parts and opens the window at the desktop's size.
+// nullptr on failure (WindowError says why).
+SDL_Window* CreateMainWindow();
+const char* WindowError();
+// Closes the window and ends SDL (at exit, after every device is shut down).
+void CloseMainWindow();

@@ -1,0 +1,56 @@
+#include "input/window_messages.h"
+
+#include <SDL.h>
+
+namespace {
+
+constexpr int QueueSize = 64;
+
+WindowMessage queue[QueueSize];
+int head = 0;   // oldest message
+int count = 0;
+
+bool IsToggleKey(const SDL_KeyboardEvent& key) {
+    if (key.repeat) return false;
+    const SDL_Scancode code = key.keysym.scancode;
+    if (code == SDL_SCANCODE_F11) return true;
+    return (code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
+}
+
+// Turns the SDL events that mean something to the window into its messages. Escape is not one:
+// the frame functions poll it.
+void PumpSdlEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_QUIT)
+            PostWindowMessage(WM_CLOSE);
+        else if (event.type == SDL_KEYDOWN && IsToggleKey(event.key))
+            PostWindowMessage(WM_TOGGLEFULLSCREEN);
+        else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
+            PostWindowMessage(WM_PAINT);
+    }
+}
+
+}  // namespace
+
+void PostWindowMessage(int message, int wParam) {
+    if (count == QueueSize) return;
+    queue[(head + count) % QueueSize] = WindowMessage{message, wParam};
+    ++count;
+}
+
+void PostQuitMessage(int exitCode) { PostWindowMessage(WM_QUIT, exitCode); }
+
+bool PeekWindowMessage(WindowMessage* msg) {
+    if (SDL_WasInit(SDL_INIT_EVENTS)) PumpSdlEvents();
+    if (count == 0) return false;
+    if (msg) *msg = queue[head];
+    head = (head + 1) % QueueSize;
+    --count;
+    return true;
+}
+
+void ClearWindowMessages() {
+    head = 0;
+    count = 0;
+}

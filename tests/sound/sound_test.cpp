@@ -1,0 +1,141 @@
+#include <SDL.h>
+#include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+
+#include "sound/sound.h"
+#include "wave_bytes.h"
+
+namespace {
+
+struct Sound : ::testing::Test {
+    void SetUp() override {
+        const auto folder = std::filesystem::temp_directory_path() /
+                            ("quorax-sound-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::create_directories(folder);
+        std::filesystem::current_path(folder);
+        ASSERT_EQ(InitSound(), 1);
+    }
+    void TearDown() override {
+        DeleteAllSounds();
+        ShutdownSound();
+    }
+    static int Load(const std::vector<uint8_t>& bytes, const char* name = "s.wav") {
+        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+        return LoadWaveFile(name, DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY);
+    }
+};
+
+}  // namespace
+
+TEST_F(Sound, LoadsTakeSlotsInOrderAndKeepTheFilesRate) {
+    EXPECT_EQ(Load(Wave()), 0);
+    WaveSpec stereo;
+    stereo.channels = 2;
+    stereo.bits = 16;
+    stereo.rate = 44100;
+    EXPECT_EQ(Load(Wave(stereo)), 1);  // played as 8-bit mono 11025 Hz all the same
+    EXPECT_EQ(SoundSlots[1].rate, 44100);
+    EXPECT_EQ(SoundSlots[1].size, 100);
+    EXPECT_EQ(SoundSlots[1].state, SOUND_LOADED);
+    ASSERT_NE(SoundSlots[1].buffer, nullptr);
+    // 100 bytes of 11025 Hz mono become four times the frames at 44100 Hz, in the device's format.
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    ASSERT_EQ(Mix_QuerySpec(&rate, &format, &channels), 1);
+    EXPECT_EQ(SoundSlots[1].buffer->alen, Uint32(100 * rate / 11025 * channels * SDL_AUDIO_BITSIZE(format) / 8));
+    EXPECT_EQ(PlaySoundSlot(1, 0), 1);
+    EXPECT_EQ(Mix_Playing(1), 1);
+}
+
+TEST_F(Sound, FailedLoadsLeaveTheSlotFree) {
+    WaveSpec adpcm;
+    adpcm.formatTag = 2;
+    EXPECT_EQ(Load(Wave(adpcm)), -1);
+    EXPECT_EQ(SoundSlots[0].state, SOUND_FREE);
+    EXPECT_EQ(Load({'R', 'I', 'F', 'X', 0, 0, 0, 0, 'W', 'A', 'V', 'E'}), -1);
+    EXPECT_EQ(LoadWaveFile("missing.wav", 0), -1);
+    EXPECT_EQ(SoundSlots[0].state, SOUND_FREE);
+    EXPECT_EQ(Load(Wave()), 0);
+}
+
+TEST_F(Sound, FullTableRefusesWithoutTouchingTheFile) {
+    for (SoundSlot& slot : SoundSlots) slot.state = SOUND_LOADED;
+    EXPECT_EQ(Load(Wave()), -1);
+    SoundSlots[200].state = SOUND_FREE;
+    EXPECT_EQ(Load(Wave()), 200);
+}
+
+TEST_F(Sound, SlotNumbersOutsideTheTableAreHarmless) {
+    EXPECT_EQ(PlaySoundSlot(-1, 0), 0);
+    EXPECT_EQ(PlaySoundSlot(MaxSoundSlots, 0), 0);
+    EXPECT_EQ(PlaySoundSlot(7, 0), 1);  // a slot with no sound stays silent
+    EXPECT_EQ(StopSoundSlot(-1), 1);
+    EXPECT_EQ(DeleteSoundSlot(-1), 1);
+    ASSERT_EQ(Load(Wave()), 0);
+    EXPECT_EQ(DeleteSoundSlot(0), 1);
+    EXPECT_EQ(DeleteSoundSlot(0), 1);
+    EXPECT_EQ(SoundSlots[0].buffer, nullptr);
+    EXPECT_EQ(PlaySoundSlot(0, 0), 1);
+}
+
+namespace {
+
+// The first sample of every block the mixer hands the device.
+std::atomic<int> blocks{0};
+int16_t firstSample[4096];
+
+void Listen(void*, Uint8* stream, int) {
+    const int n = blocks.load();
+    if (n < 4096) firstSample[n] = *reinterpret_cast<int16_t*>(stream);
+    blocks.store(n + 1);
+}
+
+int WaitForBlock(int after) {
+    for (int i = 0; i < 2000 && blocks.load() <= after; ++i) SDL_Delay(1);
+    return blocks.load();
+}
+
+}  // namespace
+
+TEST_F(Sound, ReplayingASlotRestartsItFromTheBeginning) {
+    int rate = 0, channels = 0;
+    Uint16 format = 0;
+    Mix_QuerySpec(&rate, &format, &channels);
+    if (format != AUDIO_S16SYS) GTEST_SKIP() << "device format is not 16-bit";
+    // A loud first half (positive samples) and a quiet, negative second half, a second long.
+    WaveSpec spec;
+    spec.data = std::vector<uint8_t>(11025, 16);
+    std::fill(spec.data.begin(), spec.data.begin() + 5000, 240);
+    const int slot = Load(Wave(spec));
+    ASSERT_EQ(slot, 0);
+    Mix_SetPostMix(Listen, nullptr);
+    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
+    int seen = 0;
+    bool inSecondHalf = false;
+    for (int tries = 0; tries < 500 && !inSecondHalf; ++tries) {
+        seen = WaitForBlock(seen);
+        inSecondHalf = seen > 0 && seen <= 4096 && firstSample[seen - 1] < 0;
+    }
+    ASSERT_TRUE(inSecondHalf) << "the sound never reached its second half";
+    ASSERT_EQ(PlaySoundSlot(slot, 0), 1);
+    const int atReplay = blocks.load();
+    WaitForBlock(atReplay);
+    ASSERT_LT(atReplay, 4096);
+    EXPECT_GT(firstSample[atReplay], 0) << "the replay did not start from the beginning";
+    int playing = 0;
+    for (int channel = 0; channel < MaxSoundSlots; ++channel) playing += Mix_Playing(channel);
+    EXPECT_EQ(playing, 1);  // restarted, not layered
+    Mix_SetPostMix(nullptr, nullptr);
+}
+
+TEST(SoundDevice, StartsAgainAfterShutdown) {
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_EQ(ShutdownSound(), 1);
+    EXPECT_EQ(LoadWaveFile("anything.wav", 0), -1);  // no device
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_EQ(ShutdownSound(), 1);
+}

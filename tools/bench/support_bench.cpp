@@ -1,0 +1,42 @@
+// The per-frame costs of the support layer: one sprite draw, the clear, the present (headless).
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "blitter/blitter_object.h"
+#include "display/display.h"
+
+namespace {
+
+struct DisplayUp {
+    DisplayUp() { InitDisplay(640, 480, 8, 0); }
+    ~DisplayUp() { ShutdownDisplay(); }
+};
+
+void DrawHeroSizedFrame(benchmark::State& state) {
+    DisplayUp display;
+    BlitterObject object;
+    CreateBlitterObject(&object, 275, 249, 94, 74, 1, AttrVisible | AttrMultiAnim, 0x800, 0, 8);
+    std::vector<uint8_t> pixels(94 * 74);
+    for (size_t i = 0; i < pixels.size(); ++i) pixels[i] = static_cast<uint8_t>(i % 3 ? i : 0);  // a third keyed
+    CopyToSurface(object.frames[0], pixels.data(), 94, 94, 74);
+    for (auto _ : state) benchmark::DoNotOptimize(DrawBlitterObject(&object, TheDisplay.backSurface));
+    DestroyBlitterObject(&object);
+}
+BENCHMARK(DrawHeroSizedFrame);
+
+void ClearBackBuffer(benchmark::State& state) {
+    DisplayUp display;
+    for (auto _ : state) benchmark::DoNotOptimize(FillSurface(TheDisplay.backSurface, 0, nullptr));
+}
+BENCHMARK(ClearBackBuffer);
+
+void FlipHeadless(benchmark::State& state) {
+    DisplayUp display;
+    for (auto _ : state) benchmark::DoNotOptimize(FlipDisplay());
+}
+BENCHMARK(FlipHeadless);
+
+}  // namespace
+
+BENCHMARK_MAIN();
