@@ -16,6 +16,9 @@ constexpr int WinPosition = 32300;
 // Horizontal scroll shift: WorldPosition has grown by d (shrunk when d < 0); every world
 // object's posX moves by -d.
 void ShiftWorldObjectsX(int d);
+// The same shift for the enemies, their shots and the bosses' objects only (the title screen's
+// segment jumps move the hero's shot by a different amount).
+void ShiftEnemyObjectsX(int d);
 // Vertical view step: ViewOffsetY has grown by d (64 or -64); the objects that keep their own
 // screen y (the flying droids, their shots and the hero's shot) move by -d.
 void ShiftWorldObjectsY(int d);

@@ -1,0 +1,91 @@
+// The title, story, death and win screens: one full-screen picture each and the keys that leave.
+#include "app/screens.h"
+
+#include "display/display.h"
+#include "game/assets.h"
+#include "game/game_state.h"
+#include "game/new_game.h"
+#include "game/world.h"
+#include "input/frame_clock.h"
+#include "input/keyboard.h"
+#include "input/window_messages.h"
+#include "sound/sound.h"
+
+bool VoicePlayed = false;
+
+namespace {
+
+constexpr int FrameTime = 30;
+
+struct SegmentJump {
+    int key;
+    int segment;
+    int worldShift;
+    int viewShift;
+};
+
+// Starting further on moves the whole world forward; the hero's shot moves by 4 only.
+constexpr SegmentJump SegmentJumps[] = {
+    {VK_F2, 2, 7064, 192},
+    {VK_F3, 3, 15264, 0},
+    {VK_F4, 4, 22764, 128},
+};
+
+void JumpToSegment(const SegmentJump& jump)
+{
+    SegmentNumber = jump.segment;
+    WorldPosition += jump.worldShift;
+    ViewOffsetY += jump.viewShift;
+    HeroShotObject.posX -= 4.0f;
+    ShiftEnemyObjectsX(jump.worldShift);
+}
+
+void ShowPicture(BlitterObject* picture)
+{
+    FillSurface(TheDisplay.backSurface, 0, nullptr);
+    DrawBlitterObject(picture, TheDisplay.backSurface);
+    FlipDisplay();
+    WaitClock(FrameTime);
+}
+
+// Story, death and win: Enter goes back to the title.
+int PictureScreenFrame(BlitterObject* picture)
+{
+    StartClock();
+    if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
+    if (KeyDownNow(VK_RETURN)) GameState = GameStateTitle;
+    ShowPicture(picture);
+    return 1;
+}
+
+}  // namespace
+
+int TitleScreenFrame()
+{
+    StartClock();
+    if (!VoicePlayed) {
+        PlaySoundSlot(VoiceSound, 0);
+        VoicePlayed = true;
+    }
+    if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
+    if (KeyDownNow(VK_F1) || KeyDownNow(VK_F2) || KeyDownNow(VK_F3) || KeyDownNow(VK_F4)) StartNewGame();
+    if (KeyDownNow(VK_F1)) {
+        SegmentNumber = 1;
+        GameState = GameStatePlay;
+    }
+    for (const SegmentJump& jump : SegmentJumps) {
+        if (KeyDownNow(jump.key)) {
+            JumpToSegment(jump);
+            GameState = GameStatePlay;
+        }
+    }
+    if (KeyDownNow(VK_F5)) GameState = GameStateStory;
+    ShowPicture(&TitlePicture);
+    return 1;
+}
+
+int StoryScreenFrame() { return PictureScreenFrame(&StoryPicture); }
+
+int DeathScreenFrame() { return PictureScreenFrame(&DeathPicture); }
+
+int WinScreenFrame() { return PictureScreenFrame(&WinPicture); }
