@@ -1,0 +1,48 @@
+// The enemies inside the whole game, driven through the headless simulator.
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <string>
+
+#include "game/enemies.h"
+#include "game/world.h"
+#include "tools/sim/simulator.h"
+
+namespace {
+
+std::string Dump() {
+    std::ostringstream out;
+    DumpGameState(out);
+    return out.str();
+}
+
+TEST(EnemiesInPlay, StartingAtSegment3ShiftsEveryEnemyWithTheView) {
+    ASSERT_TRUE(StartSimulator()) << SimulatorError();
+    ASSERT_TRUE(RunPasses(1, {KeyCodeNamed("F3")}));
+    const std::string dump = Dump();
+    EXPECT_NE(dump.find("\nBarb[0].posX=-14764.0\n"), std::string::npos);
+    EXPECT_NE(dump.find("\nArmyMan[0].contactPos=15730\n"), std::string::npos);
+    EXPECT_NE(dump.find("\nNinjaThrowsLeft=1\n"), std::string::npos);
+}
+
+TEST(EnemiesInPlay, PunchingTheRDinoDownOpensSegment2) {
+    ASSERT_TRUE(StartSimulator()) << SimulatorError();
+    ASSERT_TRUE(RunPasses(1, {KeyCodeNamed("F1")}));
+    // Stand in front of the RDino, on its floor, with one punch left in it.
+    const int d = 6420 - WorldPosition;
+    WorldPosition += d;
+    ShiftWorldObjectsX(d);
+    ViewOffsetY += 192;
+    ShiftWorldObjectsY(192);
+    RDino.hitPoints = 10;
+    ASSERT_TRUE(RunPasses(2));
+    ASSERT_EQ(RDino.engaged, 1);
+    ASSERT_TRUE(RunPasses(3, {KeyCodeNamed("RALT")}));
+    EXPECT_LE(RDino.hitPoints, 0);
+    EXPECT_EQ(RDino.contactPos, 6450 - ParkDistance);
+    ASSERT_TRUE(RunPasses(1));  // the punch key released
+    ASSERT_TRUE(RunPasses(60, {KeyCodeNamed("RIGHT")}));
+    EXPECT_EQ(SegmentNumber, 2);
+}
+
+}  // namespace
