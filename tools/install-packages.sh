@@ -7,7 +7,7 @@ packages=(
   espeak-ng
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils)
+  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick)
 fi
 missing=()
 for p in "${packages[@]}"; do
