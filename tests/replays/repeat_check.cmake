@@ -1,0 +1,13 @@
+# Runs the simulator twice on one script and fails unless both final states are the same.
+foreach(run 1 2)
+  execute_process(COMMAND ${SIM} ${SCRIPT} OUTPUT_VARIABLE state${run} RESULT_VARIABLE result${run})
+  if(NOT result${run} EQUAL 0)
+    message(FATAL_ERROR "quorax-sim failed on ${SCRIPT}")
+  endif()
+endforeach()
+if(NOT state1 STREQUAL state2)
+  message(FATAL_ERROR "two replays of ${SCRIPT} ended in different states")
+endif()
+if(NOT state1 MATCHES "\nGameState=3\n" AND NOT state1 MATCHES "^GameState=3\n")
+  message(FATAL_ERROR "the replay of ${SCRIPT} did not end on the win screen")
+endif()
