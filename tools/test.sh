@@ -12,5 +12,5 @@ run() {
   (cd "$dir" && ctest --output-on-failure -j"$jobs")
 }
 run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
-ASAN_OPTIONS=detect_leaks=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORAX_SANITIZE=ON
