@@ -8,11 +8,7 @@
 #include "sound/music.h"
 #include "sound/sound.h"
 
-// Releases the devices in a fixed order, once: 1 when it did so, 0 when it had already run.
-int ShutDown() {
-    static bool done = false;
-    if (done) return 0;
-    done = true;
+void ReleaseDevices() {
     DestroyBlitterObject(&TileSetObject);
     DestroyBlitterObject(&HeroObject);
     ShutdownKeyboard();
@@ -20,6 +16,14 @@ int ShutDown() {
     UnloadAllMusic();
     DeleteAllSounds();
     ShutdownSound();
+}
+
+// Releases the devices in a fixed order, once: 1 when it did so, 0 when it had already run.
+int ShutDown() {
+    static bool done = false;
+    if (done) return 0;
+    done = true;
+    ReleaseDevices();
     ShutdownText();
     CloseMainWindow();
     return 1;

@@ -5,3 +5,5 @@
 int StartUp();
 const char* StartUpError();
 int ShutDown();
+// What ShutDown releases of what StartUp made, in its order; start-up can then run again.
+void ReleaseDevices();

@@ -1,7 +1,7 @@
 // Whole frames of play and the whole start-up, headless and unpaced, through the simulator.
 #include <benchmark/benchmark.h>
 
-#include "blitter/blitter_object.h"
+#include "app/startup.h"
 #include "display/display.h"
 #include "game/assets.h"
 #include "game/enemies.h"
@@ -9,8 +9,6 @@
 #include "game/game_state.h"
 #include "game/world.h"
 #include "input/keyboard.h"
-#include "sound/music.h"
-#include "sound/sound.h"
 #include "tools/sim/simulator.h"
 
 namespace {
@@ -60,17 +58,6 @@ void EnemyPassInSegment3(benchmark::State& state) {
     }
 }
 BENCHMARK(EnemyPassInSegment3)->Unit(benchmark::kMicrosecond);
-
-// What the program's shutdown releases (it runs once per process), so that start-up can run again.
-void ReleaseDevices() {
-    DestroyBlitterObject(&TileSetObject);
-    DestroyBlitterObject(&HeroObject);
-    ShutdownKeyboard();
-    ShutdownDisplay();
-    UnloadAllMusic();
-    DeleteAllSounds();
-    ShutdownSound();
-}
 
 // Every file loaded and every object made; the devices are released between runs.
 void WholeStartUp(benchmark::State& state) {
