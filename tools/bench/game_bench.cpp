@@ -2,13 +2,11 @@
 #include <benchmark/benchmark.h>
 
 #include "app/startup.h"
-#include "display/display.h"
 #include "game/assets.h"
 #include "game/enemies.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
 #include "game/world.h"
-#include "input/keyboard.h"
 #include "tools/sim/simulator.h"
 
 namespace {
