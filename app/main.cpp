@@ -1,18 +1,24 @@
 // QUORAX: opens its window, loads everything, runs the main loop until the player quits.
 #include <cstdio>
 
+#include "app/launch.h"
 #include "app/main_loop.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "display/display.h"
+#include "display/text.h"
 
-int main() {
+int main(int argc, char** argv) {
+    const int early = PrepareLaunch(argc, argv);
+    if (early >= 0) return early;
     SDL_Window* window = CreateMainWindow();
     if (!window || !AttachDisplayWindow(window)) {
         std::fprintf(stderr, "quorax: cannot open the window: %s\n", WindowError());
+        ShutdownText();
         CloseMainWindow();
         return 1;
     }
+    ShowWindowIcon(window);
     if (!StartUp()) {
         std::fprintf(stderr, "quorax: start-up failed: %s\n", StartUpError());
         ShutDown();

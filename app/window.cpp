@@ -4,6 +4,12 @@
 
 SDL_Window* MainWindow = nullptr;
 
+namespace {
+
+SDL_Surface* icon = nullptr;
+
+}  // namespace
+
 SDL_Window* CreateMainWindow() {
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return nullptr;
     // Created at the desktop's size: without a window manager a small full-screen window
@@ -21,8 +27,25 @@ SDL_Window* CreateMainWindow() {
 
 const char* WindowError() { return SDL_GetError(); }
 
+int LoadWindowIcon(const char* file) {
+    if (icon) SDL_FreeSurface(icon);
+    icon = SDL_LoadBMP(file);
+    if (!icon) return 0;
+    // SDL turns the colour key into transparency when it hands the icon to the window manager.
+    return SDL_SetColorKey(icon, SDL_TRUE, 0) == 0 ? 1 : 0;
+}
+
+void ShowWindowIcon(SDL_Window* window) {
+    if (!icon) return;
+    SDL_SetWindowIcon(window, icon);
+    SDL_FreeSurface(icon);
+    icon = nullptr;
+}
+
 void CloseMainWindow() {
     if (MainWindow) SDL_DestroyWindow(MainWindow);
     MainWindow = nullptr;
+    if (icon) SDL_FreeSurface(icon);
+    icon = nullptr;
     SDL_Quit();
 }

@@ -9,5 +9,11 @@ extern SDL_Window* MainWindow;
 // nullptr on failure (WindowError says why).
 SDL_Window* CreateMainWindow();
 const char* WindowError();
+
+// The window's icon, a picture file of the game (index 0 see-through). Read before the window
+// opens, so that a missing file stops the game with nothing shown; 1 read, 0 failed (WindowError).
+int LoadWindowIcon(const char* file);
+// Gives the read icon to the window manager and releases it.
+void ShowWindowIcon(SDL_Window* window);
 // Closes the window and ends SDL (at exit, after every device is shut down).
 void CloseMainWindow();

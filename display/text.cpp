@@ -4,8 +4,10 @@
 #include <SDL_ttf.h>
 
 #include <cstdarg>
+#include <string>
 
 #include "display/display.h"
+#include "display/font_file.h"
 
 FILE* ErrorLogFile = nullptr;
 
@@ -16,14 +18,27 @@ constexpr int FontSize = 10;
 
 TTF_Font* font = nullptr;
 bool ttfStarted = false;
+std::string fontError;
 
 TTF_Font* Font() {
     if (font) return font;
     if (!ttfStarted) {
-        if (TTF_Init() != 0) return nullptr;
+        if (TTF_Init() != 0) {
+            fontError = std::string("cannot start the font renderer: ") + TTF_GetError();
+            return nullptr;
+        }
         ttfStarted = true;
     }
-    font = TTF_OpenFont(QUORAX_FONT, FontSize);
+    const std::vector<std::filesystem::path> folders = FontFolders();
+    const std::filesystem::path file = FindFontFile(folders);
+    if (file.empty()) {
+        fontError = std::string("cannot find the font \"") + FontFileName + "\" in";
+        for (const auto& folder : folders) fontError += " " + folder.string();
+        fontError += " (Debian package fonts-dejavu-core)";
+        return nullptr;
+    }
+    font = TTF_OpenFont(file.c_str(), FontSize);
+    if (!font) fontError = "cannot read the font file " + file.string() + ": " + TTF_GetError();
     return font;
 }
 
@@ -73,6 +88,10 @@ int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* su
     SDL_FreeSurface(glyphs);
     return result;
 }
+
+int OpenTextFont() { return Font() ? 1 : 0; }
+
+const char* TextFontError() { return fontError.c_str(); }
 
 void ShutdownText() {
     if (font) TTF_CloseFont(font);

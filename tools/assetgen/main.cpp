@@ -1,5 +1,7 @@
 // quorax-assetgen OUTPUT_DIR: writes every picture, palette and sound file of the game
 // into OUTPUT_DIR, the same bytes on every run, plus a contact sheet for review.
+// quorax-assetgen --icons ICON_DIR: writes the desktop icons "<size>.png" into ICON_DIR; they
+// are for installing only, so they stay out of the game's folder.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -7,6 +9,7 @@
 
 #include "bmp_writer.h"
 #include "contact_sheet.h"
+#include "icon.h"
 #include "palette_design.h"
 #include "pictures.h"
 #include "png_writer.h"
@@ -41,19 +44,32 @@ void Generate(const std::filesystem::path& out)
     WriteFileBytes(at("Hit.wav"), EncodeWav8(SynthHit()));
     WriteFileBytes(at("QXVoice.wav"), EncodeWav8(SpeakHeroName(QUORAX_ESPEAK, out.string())));
 
+    WriteFileBytes(at("Icon.BMP"), EncodeBmp8(DrawIcon(WindowIconSize), segment1));
+
     WriteFileBytes(at("contact-sheet.png"), EncodePng(RenderContactSheet(sheets)));
+}
+
+void GenerateIcons(const std::filesystem::path& out)
+{
+    std::filesystem::create_directories(out);
+    for (int size : IconSizes)
+        WriteFileBytes((out / (std::to_string(size) + ".png")).string(), EncodePng8(DrawIcon(size), FilePalette(1)));
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR\n", argv[0]);
+    const bool icons = argc == 3 && std::string(argv[1]) == "--icons";
+    if (argc != 2 && !icons) {
+        std::fprintf(stderr, "usage: %s OUTPUT_DIR | --icons ICON_DIR\n", argv[0]);
         return 2;
     }
     try {
-        Generate(argv[1]);
+        if (icons)
+            GenerateIcons(argv[2]);
+        else
+            Generate(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "quorax-assetgen: %s\n", e.what());
         return 1;

@@ -58,25 +58,47 @@ Bytes StoredZlib(const Bytes& raw)
     return z;
 }
 
+Bytes Scanlines(const uint8_t* pixels, int rowBytes, int rows)
+{
+    Bytes raw;
+    raw.reserve(static_cast<size_t>(rows) * (rowBytes + 1));
+    for (int y = 0; y < rows; ++y) {
+        raw.push_back(0);  // filter: none
+        const uint8_t* row = pixels + static_cast<size_t>(y) * rowBytes;
+        raw.insert(raw.end(), row, row + rowBytes);
+    }
+    return raw;
+}
+
+Bytes Header(int w, int h, uint8_t colourType)
+{
+    Bytes header;
+    PutBe32(header, static_cast<uint32_t>(w));
+    PutBe32(header, static_cast<uint32_t>(h));
+    header.insert(header.end(), {8, colourType, 0, 0, 0});  // 8-bit, deflate, no filter, no interlace
+    return header;
+}
+
 }  // namespace
 
 Bytes EncodePng(const RgbImage& image)
 {
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
-    Bytes header;
-    PutBe32(header, static_cast<uint32_t>(image.w));
-    PutBe32(header, static_cast<uint32_t>(image.h));
-    header.insert(header.end(), {8, 2, 0, 0, 0});  // 8-bit RGB, deflate, no filter, no interlace
-    PutChunk(out, "IHDR", header);
+    PutChunk(out, "IHDR", Header(image.w, image.h, 2));  // RGB
+    PutChunk(out, "IDAT", StoredZlib(Scanlines(image.rgb.data(), image.w * 3, image.h)));
+    PutChunk(out, "IEND", {});
+    return out;
+}
 
-    Bytes raw;
-    raw.reserve(static_cast<size_t>(image.h) * (image.w * 3 + 1));
-    for (int y = 0; y < image.h; ++y) {
-        raw.push_back(0);  // filter: none
-        const auto row = image.rgb.begin() + static_cast<long>(y) * image.w * 3;
-        raw.insert(raw.end(), row, row + image.w * 3);
-    }
-    PutChunk(out, "IDAT", StoredZlib(raw));
+Bytes EncodePng8(const Canvas& image, const Palette& palette)
+{
+    Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    PutChunk(out, "IHDR", Header(image.w, image.h, 3));  // palette indices
+    Bytes colours;
+    for (const Rgb& e : palette.entry) colours.insert(colours.end(), {e.r, e.g, e.b});
+    PutChunk(out, "PLTE", colours);
+    PutChunk(out, "tRNS", {0});  // entry 0 see-through, every later entry opaque
+    PutChunk(out, "IDAT", StoredZlib(Scanlines(image.px.data(), image.w, image.h)));
     PutChunk(out, "IEND", {});
     return out;
 }

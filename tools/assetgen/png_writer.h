@@ -2,6 +2,8 @@
 // PNG encoding of 24-bit RGB images with stored (uncompressed) deflate blocks: small,
 // dependable, and good enough for a review picture.
 #include "byte_writer.h"
+#include "canvas.h"
+#include "palette_design.h"
 
 struct RgbImage {
     int w = 0;
@@ -10,3 +12,6 @@ struct RgbImage {
 };
 
 Bytes EncodePng(const RgbImage& image);
+
+// An 8-bit palettised PNG of the canvas with index 0 fully transparent (for icons).
+Bytes EncodePng8(const Canvas& image, const Palette& palette);
