@@ -45,4 +45,6 @@ std::vector<CutSheet> CutSheets();  // hero, projectiles, enemies and tile sheet
 
 extern const std::vector<std::string> PictureFiles;
 extern const std::vector<std::string> SoundFiles;
+extern const std::string WindowIconFile;
+// The full-screen pictures, the sheets and the window's icon.
 std::vector<std::string> AllBitmapFiles();

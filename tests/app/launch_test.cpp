@@ -1,0 +1,122 @@
+// Before the window opens: which folder the game reads from, and the two questions an installed
+// program answers. The program's folder is handed in, so nothing depends on where the test runs.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "app/command_line.h"
+#include "app/data_folder.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A prefix with the installed layout: <root>/games holds the program, <root>/share/games/quorax
+// the data, and <root>/elsewhere is a working directory without the game's files.
+struct DataFolder : ::testing::Test {
+    fs::path root, program, installed, elsewhere, before;
+    void SetUp() override {
+        before = fs::current_path();
+        root = fs::temp_directory_path() /
+               (std::string("quorax-data-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(root);
+        program = root / "games";
+        installed = root / "share" / "games" / "quorax";
+        elsewhere = root / "elsewhere";
+        for (const fs::path& p : {program, installed, elsewhere}) fs::create_directories(p);
+    }
+    void TearDown() override {
+        fs::current_path(before);
+        fs::remove_all(root);
+    }
+    static void Mark(const fs::path& folder) { std::ofstream(folder / "title.bmp") << "BM"; }
+};
+
+std::string Answer(std::initializer_list<const char*> args, int* code) {
+    std::FILE* out = std::tmpfile();
+    std::vector<const char*> argv{"quorax"};
+    argv.insert(argv.end(), args);
+    *code = AnswerCommandLine(static_cast<int>(argv.size()), argv.data(), out);
+    std::string text;
+    std::rewind(out);
+    for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
+    std::fclose(out);
+    return text;
+}
+
+}  // namespace
+
+TEST_F(DataFolder, TheInstalledFolderFollowsTheProgramUnderAnyPrefix) {
+    EXPECT_EQ(InstalledDataFolder("/usr/games"), fs::path("/usr/share/games/quorax"));
+    // SDL gives the folder with a trailing separator.
+    EXPECT_EQ(InstalledDataFolder("/opt/q/games/"), fs::path("/opt/q/share/games/quorax"));
+    EXPECT_EQ(InstalledDataFolder(program), installed.lexically_normal());
+    EXPECT_TRUE(InstalledDataFolder("").empty());
+}
+
+TEST_F(DataFolder, AWorkingDirectoryWithTheFilesWinsOverTheInstalledOne) {
+    Mark(elsewhere);
+    Mark(installed);
+    EXPECT_EQ(ChooseDataFolder(elsewhere, program), elsewhere);
+    fs::current_path(elsewhere);
+    std::string error;
+    ASSERT_EQ(EnterDataFolder(program, error), 1);
+    EXPECT_EQ(fs::current_path(), elsewhere);
+    EXPECT_TRUE(error.empty());
+}
+
+TEST_F(DataFolder, WithoutFilesInTheWorkingDirectoryTheGameMovesIntoTheInstalledFolder) {
+    Mark(installed);
+    EXPECT_EQ(ChooseDataFolder(elsewhere, program), installed.lexically_normal());
+    fs::current_path(elsewhere);
+    std::string error;
+    ASSERT_EQ(EnterDataFolder(program, error), 1);
+    EXPECT_TRUE(fs::equivalent(fs::current_path(), installed));
+}
+
+TEST_F(DataFolder, NeitherPlaceGivesOneLineNamingTheMarkerAndBothFolders) {
+    // Other files do not count, and neither does a folder that bears the marker's name.
+    std::ofstream(elsewhere / "story.bmp") << "BM";
+    fs::create_directories(installed / "title.bmp");
+    EXPECT_TRUE(ChooseDataFolder(elsewhere, program).empty());
+    fs::current_path(elsewhere);
+    std::string error;
+    EXPECT_EQ(EnterDataFolder(program, error), 0);
+    EXPECT_EQ(fs::current_path(), elsewhere);
+    EXPECT_NE(error.find("\"title.bmp\""), std::string::npos) << error;
+    EXPECT_NE(error.find(elsewhere.string()), std::string::npos) << error;
+    EXPECT_NE(error.find(installed.lexically_normal().string()), std::string::npos) << error;
+    EXPECT_EQ(error.find('\n'), std::string::npos);
+}
+
+TEST_F(DataFolder, AnUnknownProgramFolderStillAllowsTheWorkingDirectory) {
+    EXPECT_TRUE(ChooseDataFolder(elsewhere, "").empty());
+    Mark(elsewhere);
+    EXPECT_EQ(ChooseDataFolder(elsewhere, ""), elsewhere);
+}
+
+TEST(CommandLine, VersionAndHelpPrintAndEndTheProgramWithSuccess) {
+    int code = -1;
+    EXPECT_EQ(Answer({"--version"}, &code), std::string("quorax ") + QUORAX_EXPECTED_VERSION + "\n");
+    EXPECT_EQ(code, 0);
+    for (const char* ask : {"--help", "-h"}) {
+        const std::string help = Answer({ask}, &code);
+        EXPECT_EQ(code, 0) << ask;
+        EXPECT_EQ(help.rfind("Usage: quorax", 0), 0u) << help;
+        for (const char* key : {"F1", "Space", "Right Alt", "Escape"}) EXPECT_NE(help.find(key), std::string::npos) << key;
+    }
+    // Found after arguments the game ignores.
+    EXPECT_EQ(Answer({"-psn_0_1", "--version"}, &code).rfind("quorax ", 0), 0u);
+    EXPECT_EQ(code, 0);
+}
+
+TEST(CommandLine, NoArgumentOrAnyOtherStartsTheGameAndPrintsNothing) {
+    int code = 0;
+    EXPECT_EQ(Answer({}, &code), "");
+    EXPECT_EQ(code, -1);
+    EXPECT_EQ(Answer({"--versions", "help", "-v"}, &code), "");
+    EXPECT_EQ(code, -1);
+}

@@ -1,0 +1,119 @@
+// The desktop icons and the window's icon: the sizes the icon theme asks for, see-through
+// corners, and every size an exact whole-pixel enlargement of the art, so none is blurred.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "asset_files.h"
+
+namespace {
+
+uint32_t Be32(const Bytes& b, size_t at)
+{
+    return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
+}
+
+// An 8-bit palettised PNG as our encoder writes it (stored deflate blocks, no filters).
+struct IndexedPng {
+    int w = 0, h = 0, colourType = -1;
+    Bytes palette, transparency, pixels;  // pixels: top row first, w * h indices
+    int at(int x, int y) const { return pixels[static_cast<size_t>(y) * w + x]; }
+};
+
+IndexedPng ReadIndexedPng(const std::string& path)
+{
+    const Bytes raw = ReadWholeFile(path);
+    IndexedPng png;
+    if (raw.size() < 8) return png;
+    Bytes zlib;
+    for (size_t at = 8; at + 12 <= raw.size();) {
+        const uint32_t length = Be32(raw, at);
+        const std::string type(raw.begin() + long(at) + 4, raw.begin() + long(at) + 8);
+        const Bytes body(raw.begin() + long(at) + 8, raw.begin() + long(at + 8 + length));
+        if (type == "IHDR") {
+            png.w = int(Be32(body, 0));
+            png.h = int(Be32(body, 4));
+            png.colourType = body[9];
+        }
+        if (type == "PLTE") png.palette = body;
+        if (type == "tRNS") png.transparency = body;
+        if (type == "IDAT") zlib.insert(zlib.end(), body.begin(), body.end());
+        at += 12 + length;
+    }
+    Bytes scanlines;
+    for (size_t at = 2; at + 5 <= zlib.size();) {
+        const bool last = zlib[at] & 1;
+        const size_t n = zlib[at + 1] | zlib[at + 2] << 8;
+        scanlines.insert(scanlines.end(), zlib.begin() + long(at + 5), zlib.begin() + long(at + 5 + n));
+        at += 5 + n;
+        if (last) break;
+    }
+    for (int y = 0; y < png.h; ++y) {
+        const size_t row = size_t(y) * (png.w + 1);
+        if (row + png.w + 1 > scanlines.size() || scanlines[row] != 0) return IndexedPng{};
+        png.pixels.insert(png.pixels.end(), scanlines.begin() + long(row + 1), scanlines.begin() + long(row + 1 + png.w));
+    }
+    return png;
+}
+
+// Every pixel of `big` is the pixel of `small` it covers at the whole factor between them.
+bool IsWholePixelEnlargement(const IndexedPng& small, const IndexedPng& big)
+{
+    if (small.w == 0 || big.w % small.w != 0) return false;
+    const int factor = big.w / small.w;
+    for (int y = 0; y < big.h; ++y)
+        for (int x = 0; x < big.w; ++x)
+            if (big.at(x, y) != small.at(x / factor, y / factor)) return false;
+    return true;
+}
+
+std::map<int, IndexedPng> ReadIcons()
+{
+    std::map<int, IndexedPng> icons;
+    for (int size : {16, 32, 48, 64, 128, 256})
+        icons[size] = ReadIndexedPng(std::string(QUORAX_ICON_DIR) + "/" + std::to_string(size) + ".png");
+    return icons;
+}
+
+}  // namespace
+
+TEST(IconFiles, EverySizeIsASquarePaletteImageWithEntryZeroSeeThrough)
+{
+    for (const auto& [size, png] : ReadIcons()) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(png.w, size);
+        EXPECT_EQ(png.h, size);
+        EXPECT_EQ(png.colourType, 3);
+        EXPECT_EQ(png.palette.size(), 768u);
+        EXPECT_EQ(png.transparency, Bytes{0});
+        ASSERT_EQ(png.pixels.size(), size_t(size) * size);
+        // Round corners, an opaque middle.
+        EXPECT_EQ(png.at(0, 0), 0);
+        EXPECT_EQ(png.at(size - 1, 0), 0);
+        EXPECT_EQ(png.at(0, size - 1), 0);
+        EXPECT_EQ(png.at(size - 1, size - 1), 0);
+        EXPECT_NE(png.at(size / 2, size / 2), 0);
+    }
+}
+
+TEST(IconFiles, LargeSizesAreWholePixelEnlargementsOfTheSmallArt)
+{
+    auto icons = ReadIcons();
+    EXPECT_TRUE(IsWholePixelEnlargement(icons[16], icons[48]));
+    for (int size : {64, 128, 256}) EXPECT_TRUE(IsWholePixelEnlargement(icons[32], icons[size])) << size;
+    // The smallest sizes are drawn from their own crop, not shrunk from a larger one.
+    EXPECT_FALSE(IsWholePixelEnlargement(icons[16], icons[32]));
+}
+
+TEST(IconFiles, TheWindowIconShowsTheSameArtAsTheDesktopIcon)
+{
+    const BmpFile bmp = ReadBmp(WindowIconFile);
+    const IndexedPng png = ReadIcons()[64];
+    ASSERT_EQ(bmp.width, 64);
+    ASSERT_EQ(bmp.height, 64);
+    ASSERT_EQ(bmp.pixels.size(), png.pixels.size());
+    EXPECT_TRUE(bmp.pixels == png.pixels);
+    // The same colours as well as the same indices.
+    for (int i = 0; i < 256; ++i)
+        ASSERT_EQ(bmp.table[i], (RgbEntry{png.palette[3 * i], png.palette[3 * i + 1], png.palette[3 * i + 2]})) << i;
+}
