@@ -32,8 +32,13 @@ TTF_Font* Font() {
     const std::vector<std::filesystem::path> folders = FontFolders();
     const std::filesystem::path file = FindFontFile(folders);
     if (file.empty()) {
-        fontError = std::string("cannot find the font \"") + FontFileName + "\" in";
-        for (const auto& folder : folders) fontError += " " + folder.string();
+        fontError = "cannot find the font \"";
+        fontError += FontFileName;
+        fontError += "\" in";
+        for (const auto& folder : folders) {
+            fontError += ' ';
+            fontError += folder.string();
+        }
         fontError += " (Debian package fonts-dejavu-core)";
         return nullptr;
     }

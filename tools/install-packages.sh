@@ -7,7 +7,8 @@ packages=(
   espeak-ng
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
+    desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot)
 fi
 missing=()
 for p in "${packages[@]}"; do

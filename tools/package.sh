@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Builds the Debian package in build-package/ with Debian's hardening flags, checks it with
+# lintian (errors fail, warnings are shown) and prints the package's path on the last line.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash tools/install-packages.sh --tests >&2
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
+eval "$(dpkg-buildflags --export=sh)"
+{
+  cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
+  cmake --build build-package -j"$(nproc)"
+  rm -f build-package/quorax_*.deb
+  (cd build-package && cpack -G DEB)
+} >&2
+deb=$(ls build-package/quorax_*.deb)
+lintian --fail-on error --display-info "$deb" >&2
+echo "$deb"
