@@ -44,3 +44,8 @@ int EnterDataFolder(const fs::path& programFolder, std::string& error) {
     }
     return 1;
 }
+
+std::string DataFolderInUse() {
+    std::error_code failed;
+    return fs::current_path(failed).string();
+}

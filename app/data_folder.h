@@ -18,3 +18,6 @@ std::filesystem::path ChooseDataFolder(const std::filesystem::path& working, con
 // Makes the chosen folder the working directory. 1 done; 0 with a one-line `error` that
 // names the marker and both places looked at.
 int EnterDataFolder(const std::filesystem::path& programFolder, std::string& error);
+
+// The folder the game reads from once it has been entered (for messages).
+std::string DataFolderInUse();

@@ -1,6 +1,7 @@
 // QUORAX: opens its window, loads everything, runs the main loop until the player quits.
 #include <cstdio>
 
+#include "app/data_folder.h"
 #include "app/launch.h"
 #include "app/main_loop.h"
 #include "app/startup.h"
@@ -20,7 +21,7 @@ int main(int argc, char** argv) {
     }
     ShowWindowIcon(window);
     if (!StartUp()) {
-        std::fprintf(stderr, "quorax: start-up failed: %s\n", StartUpError());
+        std::fprintf(stderr, "quorax: start-up failed: %s in %s\n", StartUpError(), DataFolderInUse().c_str());
         ShutDown();
         return 1;
     }

@@ -16,11 +16,15 @@ if [ "${1:-}" = "--play" ]; then
   cd /tmp
   SDL_AUDIODRIVER=dummy /usr/games/quorax &
   game=$!
+  window=
   for _ in $(seq 50); do
-    xdotool search --name '^QUORAX$' >/dev/null 2>&1 && break
+    window=$(xdotool search --name '^QUORAX$' 2>/dev/null | head -1) && [ -n "$window" ] && break
     sleep 0.2
   done
+  [ -n "$window" ] || { echo "the installed game opened no window" >&2; exit 1; }
   sleep 2  # a few frames of the title
+  xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || { echo "the window has no icon" >&2; exit 1; }
+  echo "installed game: the window carries its 64x64 icon"
   import -window root "$shot"
   mean=$(convert "$shot" -colorspace Gray -format '%[fx:mean]' info:)
   echo "installed game: screenshot $shot, mean brightness $mean"

@@ -6,6 +6,7 @@ cd "$(dirname "$0")/.."
 bash tools/install-packages.sh --tests >&2
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
+export CXXFLAGS="$CPPFLAGS $CXXFLAGS"  # CMake reads no CPPFLAGS: this carries _FORTIFY_SOURCE
 {
   cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
   cmake --build build-package -j"$(nproc)"
