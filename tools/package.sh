@@ -6,9 +6,10 @@ cd "$(dirname "$0")/.."
 bash tools/install-packages.sh --tests >&2
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 eval "$(dpkg-buildflags --export=sh)"
-export CXXFLAGS="$CPPFLAGS $CXXFLAGS"  # CMake reads no CPPFLAGS: this carries _FORTIFY_SOURCE
 {
-  cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr
+  # Given on every run, not only the first: CMake reads CXXFLAGS once and no CPPFLAGS at all.
+  cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DCMAKE_INSTALL_PREFIX=/usr \
+    -DCMAKE_CXX_FLAGS="$CPPFLAGS $CXXFLAGS" -DCMAKE_EXE_LINKER_FLAGS="$LDFLAGS"
   cmake --build build-package -j"$(nproc)"
   rm -f build-package/quorax_*.deb
   (cd build-package && cpack -G DEB)
