@@ -8,7 +8,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
-    desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot)
+    desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot xauth)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -47,6 +47,8 @@ fi
 deb=$(bash tools/package.sh | tail -1)
 export DEBIAN_FRONTEND=noninteractive
 apt-get install -y "$repo/$deb"
+# A failed check must not leave the package on the machine.
+trap 'apt-get remove -y quorax >/dev/null 2>&1 || true' ERR
 installed=$(dpkg -L quorax | grep '^/usr/')
 
 version=$(/usr/games/quorax --version)
