@@ -23,7 +23,8 @@ int PrepareLaunch(int argc, const char* const* argv) {
         return 1;
     }
     if (!LoadWindowIcon(WindowIconFile)) {
-        std::fprintf(stderr, "quorax: cannot read the picture file \"%s\": %s\n", WindowIconFile, WindowError());
+        std::fprintf(stderr, "quorax: cannot read the picture file \"%s\" in %s: %s\n", WindowIconFile,
+                     DataFolderInUse().c_str(), WindowError());
         ShutdownText();
         return 1;
     }

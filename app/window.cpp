@@ -29,7 +29,11 @@ const char* WindowError() { return SDL_GetError(); }
 
 int LoadWindowIcon(const char* file) {
     if (icon) SDL_FreeSurface(icon);
-    icon = SDL_LoadBMP(file);
+    // Opened apart from reading, so that a missing file is reported as such rather than as
+    // the invalid parameter SDL_LoadBMP then complains about.
+    SDL_RWops* stream = SDL_RWFromFile(file, "rb");
+    if (!stream) return 0;
+    icon = SDL_LoadBMP_RW(stream, 1);
     if (!icon) return 0;
     // SDL turns the colour key into transparency when it hands the icon to the window manager.
     return SDL_SetColorKey(icon, SDL_TRUE, 0) == 0 ? 1 : 0;

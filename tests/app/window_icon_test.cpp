@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "app/launch.h"
 #include "app/window.h"
 
@@ -16,7 +18,7 @@ TEST(WindowIcon, TheGeneratedIconIsReadAndHandedToTheWindow) {
 
 TEST(WindowIcon, AMissingIconFileIsReportedBeforeAnyWindow) {
     EXPECT_EQ(LoadWindowIcon("no-such-icon.bmp"), 0);
-    EXPECT_STRNE(WindowError(), "");
+    EXPECT_NE(std::string(WindowError()).find("no-such-icon.bmp"), std::string::npos) << WindowError();
     EXPECT_EQ(MainWindow, nullptr);
     // A missing icon leaves nothing to hand over, and closing without a window is harmless.
     CloseMainWindow();
