@@ -53,7 +53,7 @@ constexpr Cell NinjaFrames[] = {{0, 0, 0}, {1, 1, 0}, {2, 0, 1}, {3, 1, 1}};
 // start-up, since every object cut from it would show garbage.
 int LoadPicture(const char* file)
 {
-    if (!LoadBitmapFile(&ScratchBitmap, file)) return Fail("cannot read the picture file \"%s\"", file);
+    if (!LoadBitmapFile(&ScratchBitmap, file)) return Fail("%s: %s", file, BitmapFileError());
     SetDisplayPalette(ScratchBitmap.palette);
     return 1;
 }
