@@ -36,6 +36,14 @@ int Fail(const char* format, ...)
     return 0;
 }
 
+// A sound that cannot be loaded only leaves its moment silent: the player is told why, and play goes on.
+int LoadSound(const char* file)
+{
+    const int slot = LoadWaveFile(file, SoundFlags);
+    if (slot < 0) std::fprintf(stderr, "quorax: %s: %s (the game goes on without this sound)\n", file, SoundFileError());
+    return slot;
+}
+
 struct Cell {
     int frame;
     int column;
@@ -193,10 +201,10 @@ int StartUp()
     if (!InitDisplay(640, 480, 8, 0)) return Fail("cannot set up the 640 x 480 8-bit display");
     InitMusic();
     if (!InitSound()) return Fail("cannot open the sound device");
-    PunchSound = LoadWaveFile("Punch.wav", SoundFlags);
-    FireSound = LoadWaveFile("Fire.wav", SoundFlags);
-    HitSound = LoadWaveFile("Hit.wav", SoundFlags);
-    VoiceSound = LoadWaveFile("QXVoice.wav", SoundFlags);
+    PunchSound = LoadSound("Punch.wav");
+    FireSound = LoadSound("Fire.wav");
+    HitSound = LoadSound("Hit.wav");
+    VoiceSound = LoadSound("QXVoice.wav");
     if (!LoadAssets()) return 0;
     // Every blit onto the back buffer stops above the bottom 32 rows.
     const RECT top{0, 0, TheDisplay.screenWidth, TheDisplay.screenHeight - 32};
