@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/window.h"
 #include "display/display.h"
+#include "game/tile_set.h"
 
 int main() {
     SDL_Window* window = CreateMainWindow();
@@ -19,6 +20,7 @@ int main() {
         return 1;
     }
     const int exitCode = RunMainLoop();
+    if (exitCode == 1) std::fprintf(stderr, "quorax: play cannot go on: %s\n", TileSetError());
     ShutDown();
     return exitCode;
 }

@@ -124,13 +124,24 @@ int LoadMembers(BlitterObject* objects, int count, const char* file, int width, 
 
 int LoadTiles()
 {
-    const char* file = TileSheetName(1);
-    if (!LoadPicture(file)) return 0;
+    if (!ReadTileSheet(1)) return Fail("%s", TileSetError());
+    SetDisplayPalette(ScratchBitmap.palette);
     if (!CreateTileSetObject()) {
         UnloadBitmapFile(&ScratchBitmap);
-        return CreateFailed(file);
+        return CreateFailed(TileSheetName(1));
     }
     UnloadBitmapFile(&ScratchBitmap);
+    return 1;
+}
+
+// The sheets of lands 2 to 5 are only cut when their land begins: a missing or damaged one is
+// found here, before play, instead of showing a land without tiles.
+int CheckLaterTileSheets()
+{
+    for (int segment = 2; segment <= 5; ++segment) {
+        if (!ReadTileSheet(segment)) return Fail("%s", TileSetError());
+        UnloadBitmapFile(&ScratchBitmap);
+    }
     return 1;
 }
 
@@ -183,7 +194,7 @@ int LoadAssets()
     constexpr Cell Bolt0[] = {{0, 0, 0}};
     if (!LoadFullScreen(&TitlePicture, "title.bmp") || !LoadFullScreen(&DeathPicture, "death.bmp") ||
         !LoadFullScreen(&WinPicture, "win.bmp") || !LoadFullScreen(&StoryPicture, "story.bmp") || !LoadTiles() ||
-        !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
+        !CheckLaterTileSheets() || !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
         return 0;
     }
     PlaceAllEnemies();
