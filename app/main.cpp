@@ -10,7 +10,7 @@
 int main() {
     SDL_Window* window = CreateMainWindow();
     if (!window || !AttachDisplayWindow(window)) {
-        std::fprintf(stderr, "quorax: cannot open the window: %s\n", WindowError());
+        std::fprintf(stderr, "quorax: %s\n", WindowError());
         CloseMainWindow();
         return 1;
     }
