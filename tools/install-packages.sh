@@ -7,7 +7,8 @@ packages=(
   espeak-ng
 )
 if [ "${1:-}" = "--tests" ]; then
-  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+  packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
+    clang libfuzzer-14-dev libclang-rt-14-dev)
 fi
 missing=()
 for p in "${packages[@]}"; do
