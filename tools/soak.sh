@@ -15,7 +15,8 @@ trap 'rm -rf "$work"' EXIT
 
 # bash's own generator, seeded: the same script for every run with this seed.
 RANDOM=$seed
-play_keys=(LEFT RIGHT UP DOWN SPACE RALT)
+# Right more often than the rest, so that play goes forward to enemies, pits and bosses.
+play_keys=(RIGHT RIGHT RIGHT LEFT UP UP DOWN SPACE RALT)
 menu_keys=(RETURN F1 F2 F3 F4)
 left=$frames
 {
@@ -25,7 +26,9 @@ left=$frames
       line="$((RANDOM % 3 + 1)) ${menu_keys[RANDOM % 5]}"
     else
       line="$((RANDOM % 60 + 1))"
-      for _ in $(seq $((RANDOM % 4))); do line+=" ${play_keys[RANDOM % 6]}"; done
+      # Counted here, not in a $(...) subshell, which would draw from a generator of its own.
+      keys=$((RANDOM % 4))
+      for ((k = 0; k < keys; k++)); do line+=" ${play_keys[RANDOM % ${#play_keys[@]}]}"; done
     fi
     count=${line%% *}
     [ "$count" -le $left ] || line="$left${line#$count}"
