@@ -18,7 +18,7 @@ namespace {
 
 constexpr int32_t MaxSide = 16384;            // far beyond any picture of the game; keeps every product small
 constexpr int64_t MaxFileSize = int64_t{1} << 28;
-constexpr int64_t MaxPixelBytes = int64_t{1} << 26;
+constexpr int64_t MaxPixelBytes = int64_t{1} << 24;  // 4096 x 4096 8-bit pixels
 constexpr size_t FileHeaderSize = sizeof(BITMAPFILEHEADER);
 constexpr uint32_t BI_RGB = 0;
 constexpr uint32_t BI_RLE8 = 1;

@@ -153,6 +153,9 @@ TEST_F(BitmapVariants, DamagedRunLengthDataIsRefusedWithTheReason) {
     s.height = 16384;
     s.width = 16384;
     EXPECT_EQ(Refusal(Bmp(s)), "a picture of 16384 x 16384 pixels is too large");
+    s.width = 4096;
+    s.height = 4097;
+    EXPECT_EQ(Refusal(Bmp(s)), "a picture of 4096 x 4097 pixels is too large");
     BmpSpec deep = TwoRows();
     deep.bits = 24;
     deep.compression = 1;
