@@ -23,8 +23,8 @@ struct BitmapVariants : ::testing::Test {
     BitmapFile bitmap;
 };
 
-BmpSpec TwoRows() {
-    BmpSpec s;
+BmpLayout TwoRows() {
+    BmpLayout s;
     s.pixels = {1, 2, 3, 4, 5, 6, 7, 8};  // bottom row, then top row
     return s;
 }
@@ -36,7 +36,7 @@ const std::vector<uint8_t> TopFirst = {5, 6, 7, 8, 1, 2, 3, 4};
 TEST_F(BitmapVariants, LongerInfoHeadersMoveTheColourTableAndThePixels) {
     for (uint32_t size : {108u, 124u}) {
         SCOPED_TRACE(size);
-        BmpSpec s = TwoRows();
+        BmpLayout s = TwoRows();
         s.infoSize = size;
         ASSERT_EQ(Load(Bmp(s)), 1);
         EXPECT_EQ(Pixels(8), TopFirst);
@@ -44,10 +44,10 @@ TEST_F(BitmapVariants, LongerInfoHeadersMoveTheColourTableAndThePixels) {
         EXPECT_EQ(bitmap.palette[1].peBlue, 1);
         EXPECT_EQ(bitmap.palette[200].peGreen, 100);
     }
-    BmpSpec os2 = TwoRows();
+    BmpLayout os2 = TwoRows();
     os2.infoSize = 12;
     EXPECT_EQ(Refusal(Bmp(os2)), "OS/2 bitmap headers (12 bytes) are not supported");
-    BmpSpec other = TwoRows();
+    BmpLayout other = TwoRows();
     other.infoSize = 64;
     EXPECT_EQ(Refusal(Bmp(other)), "a 64-byte info header is not supported");
 }
@@ -59,27 +59,27 @@ TEST_F(BitmapVariants, PixelsStartWhereTheFileHeaderSays) {
     ASSERT_EQ(Load(trailing), 1);
     EXPECT_EQ(Pixels(8), TopFirst);
 
-    BmpSpec gap = TwoRows();
+    BmpLayout gap = TwoRows();
     gap.gap = {9, 9, 9, 9, 9, 9};
     ASSERT_EQ(Load(Bmp(gap)), 1);
     EXPECT_EQ(Pixels(8), TopFirst);
 
-    BmpSpec past = TwoRows();
+    BmpLayout past = TwoRows();
     past.offBits = 54 + 1024 + 100;
     EXPECT_EQ(Refusal(Bmp(past)), "the file ends after 0 of 8 pixel bytes");
     std::vector<uint8_t> cut = Bmp(TwoRows());
     cut.resize(cut.size() - 2);
     EXPECT_EQ(Refusal(cut), "the file ends after 6 of 8 pixel bytes");
-    BmpSpec intoTable = TwoRows();
+    BmpLayout intoTable = TwoRows();
     intoTable.offBits = 54 + 1000;
     EXPECT_EQ(Refusal(Bmp(intoTable)), "its pixels (at byte 1054) would overlap its headers or colour table");
-    BmpSpec large = TwoRows();
+    BmpLayout large = TwoRows();
     large.sizeImage = 0x7FFFFFF0;  // a stated image size beyond the rows is not needed to read them
     EXPECT_EQ(Load(Bmp(large)), 1);
 }
 
 TEST_F(BitmapVariants, AShortColourTableLeavesTheOtherEntriesBlack) {
-    BmpSpec s = TwoRows();
+    BmpLayout s = TwoRows();
     s.clrUsed = 2;
     bitmap.palette[100] = {1, 2, 3, 0};
     ASSERT_EQ(Load(Bmp(s)), 1);
@@ -91,7 +91,7 @@ TEST_F(BitmapVariants, AShortColourTableLeavesTheOtherEntriesBlack) {
         EXPECT_EQ(bitmap.palette[i].peRed + bitmap.palette[i].peGreen + bitmap.palette[i].peBlue, 0) << i;
         EXPECT_EQ(bitmap.palette[i].peFlags, 4) << i;
     }
-    BmpSpec tooMany = TwoRows();
+    BmpLayout tooMany = TwoRows();
     tooMany.clrUsed = 300;
     EXPECT_EQ(Refusal(Bmp(tooMany)), "a colour table of 300 entries is more than 8-bit pixels can use");
     std::vector<uint8_t> cutTable = Bmp(TwoRows());
@@ -100,7 +100,7 @@ TEST_F(BitmapVariants, AShortColourTableLeavesTheOtherEntriesBlack) {
 }
 
 TEST_F(BitmapVariants, TopDownFilesAreReadWithoutTheFlip) {
-    BmpSpec s = TwoRows();
+    BmpLayout s = TwoRows();
     s.height = -2;
     ASSERT_EQ(Load(Bmp(s)), 1);
     EXPECT_EQ(Pixels(8), std::vector<uint8_t>({1, 2, 3, 4, 5, 6, 7, 8}));
@@ -108,7 +108,7 @@ TEST_F(BitmapVariants, TopDownFilesAreReadWithoutTheFlip) {
 }
 
 TEST_F(BitmapVariants, RunLengthEncodedPixelsAreDecoded) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 6;
     s.height = 3;
     s.compression = 1;
@@ -130,7 +130,7 @@ TEST_F(BitmapVariants, RunLengthEncodedPixelsAreDecoded) {
 }
 
 TEST_F(BitmapVariants, DamagedRunLengthDataIsRefusedWithTheReason) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = 4;
     s.height = 2;
     s.compression = 1;
@@ -156,7 +156,7 @@ TEST_F(BitmapVariants, DamagedRunLengthDataIsRefusedWithTheReason) {
     s.width = 4096;
     s.height = 4097;
     EXPECT_EQ(Refusal(Bmp(s)), "a picture of 4096 x 4097 pixels is too large");
-    BmpSpec deep = TwoRows();
+    BmpLayout deep = TwoRows();
     deep.bits = 24;
     deep.compression = 1;
     EXPECT_EQ(Refusal(Bmp(deep)), "RLE8 compression needs 8-bit pixels, not 24-bit ones");
@@ -172,7 +172,7 @@ TEST_F(BitmapVariants, EveryOtherFileIsRefusedByName) {
                         {5, "PNG compression is not supported"},
                         {9, "compression type 9 is not supported"}};
     for (const auto& c : compressions) {
-        BmpSpec s = TwoRows();
+        BmpLayout s = TwoRows();
         s.compression = c.compression;
         EXPECT_EQ(Refusal(Bmp(s)), c.reason);
     }

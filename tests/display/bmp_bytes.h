@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
     int width = 4;
     int height = 2;  // negative: rows stored top first
     int bits = 8;
@@ -21,7 +21,7 @@ inline void PutLe(std::vector<uint8_t>& b, size_t at, uint32_t v, int bytes) {
 }
 
 // Colour table entry i holds blue i, green i / 2, red 255 - i.
-inline std::vector<uint8_t> Bmp(const BmpSpec& s) {
+inline std::vector<uint8_t> Bmp(const BmpLayout& s) {
     const size_t entries = s.bits == 8 ? (s.clrUsed ? s.clrUsed : 256) : 0;
     const size_t tableStart = 14 + s.infoSize;
     std::vector<uint8_t> b(tableStart + 4 * entries);
@@ -55,7 +55,7 @@ inline std::vector<uint8_t> Bmp(const BmpSpec& s) {
 // An uncompressed file with a 40-byte header and a full table; pixels bottom row first.
 inline std::vector<uint8_t> Bmp(int width, int height, int bits, const std::vector<uint8_t>& pixels,
                                 int64_t sizeImage = -1) {
-    BmpSpec s;
+    BmpLayout s;
     s.width = width;
     s.height = height;
     s.bits = bits;

@@ -23,35 +23,35 @@ std::vector<uint8_t> Text(const std::string& text) { return {text.begin(), text.
 
 void BitmapSeeds(const fs::path& folder)
 {
-    BmpSpec plain;
+    BmpLayout plain;
     plain.pixels = {1, 2, 3, 4, 5, 6, 7, 8};
     Write(folder / "plain.bmp", Bmp(plain));
     for (uint32_t size : {12u, 108u, 124u}) {
-        BmpSpec s = plain;
+        BmpLayout s = plain;
         s.infoSize = size;
         Write(folder / ("header" + std::to_string(size) + ".bmp"), Bmp(s));
     }
-    BmpSpec shortTable = plain;
+    BmpLayout shortTable = plain;
     shortTable.clrUsed = 3;
     Write(folder / "short-table.bmp", Bmp(shortTable));
-    BmpSpec topDown = plain;
+    BmpLayout topDown = plain;
     topDown.height = -2;
     Write(folder / "top-down.bmp", Bmp(topDown));
-    BmpSpec gap = plain;
+    BmpLayout gap = plain;
     gap.gap = {0, 0, 0, 0};
     Write(folder / "gap.bmp", Bmp(gap));
-    BmpSpec rle;
+    BmpLayout rle;
     rle.width = 6;
     rle.height = 3;
     rle.compression = 1;
     rle.pixels = {3, 7, 0, 3, 1, 2, 3, 0, 0, 0, 0, 2, 2, 1, 2, 9, 0, 1};
     Write(folder / "rle8.bmp", Bmp(rle));
-    BmpSpec deep = plain;
+    BmpLayout deep = plain;
     deep.bits = 24;
     deep.width = 2;
     deep.pixels = std::vector<uint8_t>(16, 0x80);
     Write(folder / "24-bit.bmp", Bmp(deep));
-    BmpSpec wide = plain;
+    BmpLayout wide = plain;
     wide.bits = 16;
     wide.width = 2;
     Write(folder / "16-bit.bmp", Bmp(wide));

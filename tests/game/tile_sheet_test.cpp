@@ -58,7 +58,7 @@ TEST_F(SheetFolder, StartUpRefusesAMissingDamagedOrSmallLaterSheetByName)
         << SimulatorError();
     fs::copy_file(home / "SCROLLTEXTURES5.BMP", folder / "SCROLLTEXTURES5.BMP", fs::copy_options::overwrite_existing);
 
-    BmpSpec small;
+    BmpLayout small;
     small.width = 100;
     small.height = 100;
     small.pixels = std::vector<uint8_t>(100 * 100, 3);
