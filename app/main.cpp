@@ -8,24 +8,26 @@
 #include "app/window.h"
 #include "display/display.h"
 #include "display/text.h"
+#include "game/tile_set.h"
 
 int main(int argc, char** argv) {
     const int early = PrepareLaunch(argc, argv);
     if (early >= 0) return early;
     SDL_Window* window = CreateMainWindow();
     if (!window || !AttachDisplayWindow(window)) {
-        std::fprintf(stderr, "quorax: cannot open the window: %s\n", WindowError());
+        std::fprintf(stderr, "quorax: %s\n", WindowError());
         ShutdownText();
         CloseMainWindow();
         return 1;
     }
     ShowWindowIcon(window);
     if (!StartUp()) {
-        std::fprintf(stderr, "quorax: start-up failed: %s in %s\n", StartUpError(), DataFolderInUse().c_str());
+        std::fprintf(stderr, "quorax: start-up failed: %s (files read from %s)\n", StartUpError(), DataFolderInUse().c_str());
         ShutDown();
         return 1;
     }
     const int exitCode = RunMainLoop();
+    if (exitCode == 1) std::fprintf(stderr, "quorax: play cannot go on: %s\n", TileSetError());
     ShutDown();
     return exitCode;
 }

@@ -8,7 +8,10 @@
 void RunFrameFunction(int state) {
     switch (state) {
     case GameStateTitle: TitleScreenFrame(); break;
-    case GameStatePlay: GameFrame(); break;
+    // A land whose tile sheet cannot be read cannot be played: the game ends (main names the sheet).
+    case GameStatePlay:
+        if (!GameFrame()) PostQuitMessage(1);
+        break;
     case GameStateDeath: DeathScreenFrame(); break;
     case GameStateWin: WinScreenFrame(); break;
     case GameStateStory: StoryScreenFrame(); break;

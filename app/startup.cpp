@@ -36,6 +36,14 @@ int Fail(const char* format, ...)
     return 0;
 }
 
+// A sound that cannot be loaded only leaves its moment silent: the player is told why, and play goes on.
+int LoadSound(const char* file)
+{
+    const int slot = LoadWaveFile(file, SoundFlags);
+    if (slot < 0) std::fprintf(stderr, "quorax: %s: %s (the game goes on without this sound)\n", file, SoundFileError());
+    return slot;
+}
+
 struct Cell {
     int frame;
     int column;
@@ -53,7 +61,7 @@ constexpr Cell NinjaFrames[] = {{0, 0, 0}, {1, 1, 0}, {2, 0, 1}, {3, 1, 1}};
 // start-up, since every object cut from it would show garbage.
 int LoadPicture(const char* file)
 {
-    if (!LoadBitmapFile(&ScratchBitmap, file)) return Fail("cannot read the picture file \"%s\"", file);
+    if (!LoadBitmapFile(&ScratchBitmap, file)) return Fail("%s: %s", file, BitmapFileError());
     SetDisplayPalette(ScratchBitmap.palette);
     return 1;
 }
@@ -116,13 +124,24 @@ int LoadMembers(BlitterObject* objects, int count, const char* file, int width, 
 
 int LoadTiles()
 {
-    const char* file = TileSheetName(1);
-    if (!LoadPicture(file)) return 0;
+    if (!ReadTileSheet(1)) return Fail("%s", TileSetError());
+    SetDisplayPalette(ScratchBitmap.palette);
     if (!CreateTileSetObject()) {
         UnloadBitmapFile(&ScratchBitmap);
-        return CreateFailed(file);
+        return CreateFailed(TileSheetName(1));
     }
     UnloadBitmapFile(&ScratchBitmap);
+    return 1;
+}
+
+// The sheets of lands 2 to 5 are only cut when their land begins: a missing or damaged one is
+// found here, before play, instead of showing a land without tiles.
+int CheckLaterTileSheets()
+{
+    for (int segment = 2; segment <= 5; ++segment) {
+        if (!ReadTileSheet(segment)) return Fail("%s", TileSetError());
+        UnloadBitmapFile(&ScratchBitmap);
+    }
     return 1;
 }
 
@@ -175,7 +194,7 @@ int LoadAssets()
     constexpr Cell Bolt0[] = {{0, 0, 0}};
     if (!LoadFullScreen(&TitlePicture, "title.bmp") || !LoadFullScreen(&DeathPicture, "death.bmp") ||
         !LoadFullScreen(&WinPicture, "win.bmp") || !LoadFullScreen(&StoryPicture, "story.bmp") || !LoadTiles() ||
-        !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
+        !CheckLaterTileSheets() || !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
         return 0;
     }
     PlaceAllEnemies();
@@ -193,10 +212,10 @@ int StartUp()
     if (!InitDisplay(640, 480, 8, 0)) return Fail("cannot set up the 640 x 480 8-bit display");
     InitMusic();
     if (!InitSound()) return Fail("cannot open the sound device");
-    PunchSound = LoadWaveFile("Punch.wav", SoundFlags);
-    FireSound = LoadWaveFile("Fire.wav", SoundFlags);
-    HitSound = LoadWaveFile("Hit.wav", SoundFlags);
-    VoiceSound = LoadWaveFile("QXVoice.wav", SoundFlags);
+    PunchSound = LoadSound("Punch.wav");
+    FireSound = LoadSound("Fire.wav");
+    HitSound = LoadSound("Hit.wav");
+    VoiceSound = LoadSound("QXVoice.wav");
     if (!LoadAssets()) return 0;
     // Every blit onto the back buffer stops above the bottom 32 rows.
     const RECT top{0, 0, TheDisplay.screenWidth, TheDisplay.screenHeight - 32};

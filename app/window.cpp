@@ -2,16 +2,36 @@
 
 #include <SDL.h>
 
+#include <cstdio>
+#include <cstring>
+
 SDL_Window* MainWindow = nullptr;
 
 namespace {
 
 SDL_Surface* icon = nullptr;
+char ErrorText[256] = "";
+
+// With no display at all SDL falls back to a driver that shows nothing, and the game would run
+// on unseen and never end by itself. Those drivers are only right when the player asked for them.
+bool DisplayFound()
+{
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = SDL_getenv("SDL_VIDEODRIVER");
+    const bool showsNothing = driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+    return !showsNothing || (asked && *asked);
+}
 
 }  // namespace
 
 SDL_Window* CreateMainWindow() {
+    ErrorText[0] = '\0';
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return nullptr;
+    if (!DisplayFound()) {
+        std::snprintf(ErrorText, sizeof ErrorText,
+                      "no display found: set DISPLAY or WAYLAND_DISPLAY, or run it from a desktop session");
+        return nullptr;
+    }
     // Created at the desktop's size: without a window manager a small full-screen window
     // would show only part of what SDL draws.
     SDL_DisplayMode desktop;
@@ -25,7 +45,10 @@ SDL_Window* CreateMainWindow() {
     return MainWindow;
 }
 
-const char* WindowError() { return SDL_GetError(); }
+const char* WindowError() {
+    if (ErrorText[0] == '\0') std::snprintf(ErrorText, sizeof ErrorText, "cannot open the window: %s", SDL_GetError());
+    return ErrorText;
+}
 
 int LoadWindowIcon(const char* file) {
     if (icon) SDL_FreeSurface(icon);

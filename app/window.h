@@ -6,7 +6,8 @@ struct SDL_Window;
 extern SDL_Window* MainWindow;
 
 // Starts SDL's video, event and timer parts and opens the window at the desktop's size.
-// nullptr on failure (WindowError says why).
+// nullptr on failure (WindowError says why), also when SDL found no display and fell back to a
+// driver that shows nothing without the player asking for it through SDL_VIDEODRIVER.
 SDL_Window* CreateMainWindow();
 const char* WindowError();
 

@@ -1,5 +1,6 @@
 #pragma once
 // Windows bitmap files: headers, colour table and pixels, rows top first.
+#include <cstddef>
 #include <cstdint>
 
 #include "display/display.h"
@@ -38,6 +39,12 @@ struct BitmapFile {
     uint8_t* pixels = nullptr;  // owned (new[]); rows top to bottom, biWidth * bytes-per-pixel bytes each, no padding
 };
 
+// Reads 8-, 16- and 24-bit files with a 40-, 108- or 124-byte info header, uncompressed or (8-bit)
+// RLE8, stored bottom-up or top-down. After a load `infoHeader.biHeight` is the positive row count.
 int LoadBitmapFile(BitmapFile* bitmap, const char* fileName);
+// The same for a whole file already in memory.
+int ReadBitmapBytes(BitmapFile* bitmap, const uint8_t* bytes, size_t length);
+// Why the last load that returned 0 refused its file, e.g. "RLE4 compression is not supported".
+const char* BitmapFileError();
 int UnloadBitmapFile(BitmapFile* bitmap);
 int FlipBitmapRows(uint8_t* buffer, int bytesPerRow, int rows);

@@ -1,5 +1,7 @@
 #include "game/tile_set.h"
 
+#include <cstdio>
+
 #include "display/bitmap_file.h"
 #include "game/assets.h"
 #include "game/level_map.h"
@@ -14,6 +16,12 @@ constexpr const char* TileSheets[] = {
 // Frame n comes from sheet cell (column, row): four on each of the first two rows, two on the third.
 constexpr int TileCells[10][2] = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1},
                                   {1, 1}, {2, 1}, {3, 1}, {0, 2}, {1, 2}};
+
+// The smallest sheet that holds every cell on the one-pixel grid.
+constexpr int SheetWidth = 4 * (TileSize + 1) + 1;
+constexpr int SheetHeight = 3 * (TileSize + 1) + 1;
+
+char ErrorText[224] = "";
 
 }  // namespace
 
@@ -35,11 +43,32 @@ int CreateTileSetObject()
     return 1;
 }
 
+int ReadTileSheet(int segment)
+{
+    const char* file = TileSheetName(segment);
+    if (!LoadBitmapFile(&ScratchBitmap, file)) {
+        std::snprintf(ErrorText, sizeof ErrorText, "%s: %s", file, BitmapFileError());
+        return 0;
+    }
+    const BITMAPINFOHEADER& info = ScratchBitmap.infoHeader;
+    if (info.biBitCount != 8 || info.biWidth < SheetWidth || info.biHeight < SheetHeight) {
+        std::snprintf(ErrorText, sizeof ErrorText,
+                      "%s: a tile sheet needs 8-bit pixels and at least %d x %d of them, not %d-bit and %d x %d",
+                      file, SheetWidth, SheetHeight, int{info.biBitCount}, int{info.biWidth}, int{info.biHeight});
+        UnloadBitmapFile(&ScratchBitmap);
+        return 0;
+    }
+    return 1;
+}
+
+const char* TileSetError() { return ErrorText; }
+
 int LoadTileSet(int segment)
 {
-    LoadBitmapFile(&ScratchBitmap, TileSheetName(segment));
+    if (!ReadTileSheet(segment)) return 0;
     SetDisplayPalette(ScratchBitmap.palette);
     const int made = CreateTileSetObject();
+    if (!made) std::snprintf(ErrorText, sizeof ErrorText, "%s: cannot make the tile surfaces", TileSheetName(segment));
     UnloadBitmapFile(&ScratchBitmap);
     return made;
 }

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <cerrno>
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -14,8 +16,9 @@ SoundSlot SoundSlots[MaxSoundSlots];
 
 namespace {
 
-constexpr long MaxWaveFileSize = 4 << 20;  // minutes of 8-bit 11025 Hz sound: far beyond any effect
+constexpr long MaxWaveFileSize = 4 << 20;  // 23 s of 16-bit stereo 44.1 kHz sound: far beyond any effect
 
+char ErrorText[160] = "";
 bool SoundFirstInit = true;
 bool deviceOpen = false;
 int deviceRate = 0;
@@ -42,9 +45,18 @@ bool OpenDevice() {
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < MaxSoundSlots; }
 
+bool Refuse(const char* format, ...)
+{
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(ErrorText, sizeof ErrorText, format, args);
+    va_end(args);
+    return false;
+}
+
 bool ReadFile(const char* name, std::vector<uint8_t>* bytes) {
     FILE* file = std::fopen(name, "rb");
-    if (!file) return false;
+    if (!file) return Refuse("cannot open the file (%s)", std::strerror(errno));
     bool ok = std::fseek(file, 0, SEEK_END) == 0;
     const long length = ok ? std::ftell(file) : -1;
     ok = length > 0 && length <= MaxWaveFileSize && std::fseek(file, 0, SEEK_SET) == 0;
@@ -53,29 +65,50 @@ bool ReadFile(const char* name, std::vector<uint8_t>* bytes) {
         ok = std::fread(bytes->data(), 1, bytes->size(), file) == bytes->size();
     }
     std::fclose(file);
-    return ok;
+    if (!ok) {
+        return length > MaxWaveFileSize ? Refuse("the file is larger than %ld MB", MaxWaveFileSize >> 20)
+                                        : Refuse("cannot read the file");
+    }
+    return true;
 }
 
-// The sound bytes are 8-bit mono 11025 Hz whatever the file says; they are converted once
-// to the device's format and kept in the slot, which the chunk plays without owning.
-bool MakeChunk(SoundSlot& slot, const WaveData& wave) {
+// What the file holds must be a format SDL can convert from: 8-bit unsigned or 16-bit signed
+// samples, one or two channels, a rate above zero.
+bool CheckSampleFormat(const WaveData& wave)
+{
+    if (wave.bits != 8 && wave.bits != 16) return Refuse("%d-bit samples are not supported", wave.bits);
+    if (wave.channels != 1 && wave.channels != 2) return Refuse("%d channels are not supported", wave.channels);
+    if (wave.rate <= 0) return Refuse("a sample rate of %d Hz is not supported", wave.rate);
+    return true;
+}
+
+// The samples are converted once from the file's own format to the device's and kept in the
+// slot, which the chunk plays without owning.
+bool MakeChunk(SoundSlot& slot, const WaveData& wave)
+{
     SDL_AudioCVT cvt;
-    const int needed = SDL_BuildAudioCVT(&cvt, AUDIO_U8, 1, 11025, deviceFormat, deviceChannels, deviceRate);
-    if (needed < 0) return false;
-    const size_t capacity = static_cast<size_t>(wave.size) * static_cast<size_t>(cvt.len_mult);
+    const SDL_AudioFormat format = wave.bits == 8 ? AUDIO_U8 : AUDIO_S16LSB;
+    const int needed = SDL_BuildAudioCVT(&cvt, format, static_cast<Uint8>(wave.channels), wave.rate, deviceFormat,
+                                         static_cast<Uint8>(deviceChannels), deviceRate);
+    if (needed < 0) return Refuse("SDL cannot convert its samples (%s)", SDL_GetError());
+    // Only whole sample frames can be converted; a torn last frame is dropped.
+    const uint32_t frameBytes = static_cast<uint32_t>(wave.channels * wave.bits / 8);
+    const uint32_t size = wave.size - wave.size % frameBytes;
+    if (size == 0) return Refuse("its data chunk holds less than one sample");
+    const size_t capacity = static_cast<size_t>(size) * static_cast<size_t>(cvt.len_mult);
     auto* samples = new (std::nothrow) uint8_t[capacity];
-    if (!samples) return false;
-    std::memcpy(samples, wave.data, wave.size);
+    if (!samples) return Refuse("there is not enough memory for its samples");
+    std::memcpy(samples, wave.data, size);
     cvt.buf = samples;
-    cvt.len = static_cast<int>(wave.size);
+    cvt.len = static_cast<int>(size);
     if (needed == 1 && SDL_ConvertAudio(&cvt) != 0) {
         delete[] samples;
-        return false;
+        return Refuse("SDL cannot convert its samples (%s)", SDL_GetError());
     }
     Mix_Chunk* chunk = Mix_QuickLoad_RAW(samples, static_cast<Uint32>(needed ? cvt.len_cvt : cvt.len));
     if (!chunk) {
         delete[] samples;
-        return false;
+        return Refuse("the mixer cannot take its samples (%s)", Mix_GetError());
     }
     slot.buffer = chunk;
     slot.samples = samples;
@@ -102,10 +135,27 @@ int InitSound() {
 int LoadWaveFile(const char* fileName, int /*controlFlags: no volume, pan or frequency control is used*/) {
     int index = 0;
     while (index < MaxSoundSlots && SoundSlots[index].state != SOUND_FREE) ++index;
-    if (index == MaxSoundSlots || !fileName || !deviceOpen) return -1;
+    if (index == MaxSoundSlots) {
+        Refuse("every sound slot is taken");
+        return -1;
+    }
+    if (!fileName) {
+        Refuse("there is no file");
+        return -1;
+    }
+    if (!deviceOpen) {
+        Refuse("there is no sound device");
+        return -1;
+    }
     std::vector<uint8_t> bytes;
     WaveData wave;
-    if (!ReadFile(fileName, &bytes) || !ParseWave(bytes.data(), bytes.size(), &wave)) return -1;
+    const char* fault = nullptr;
+    if (!ReadFile(fileName, &bytes)) return -1;
+    if (!ParseWave(bytes.data(), bytes.size(), &wave, &fault)) {
+        Refuse("%s", fault);
+        return -1;
+    }
+    if (!CheckSampleFormat(wave)) return -1;
     SoundSlot& slot = SoundSlots[index];
     slot.rate = wave.rate;
     slot.size = static_cast<int>(wave.size);
@@ -116,8 +166,11 @@ int LoadWaveFile(const char* fileName, int /*controlFlags: no volume, pan or fre
         slot.id = index;
         return -1;
     }
+    ErrorText[0] = '\0';
     return index;
 }
+
+const char* SoundFileError() { return ErrorText; }
 
 int PlaySoundSlot(int slot, int /*playFlags: every sound plays once*/) {
     if (!ValidSlot(slot)) return 0;

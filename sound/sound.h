@@ -25,7 +25,10 @@ struct SoundSlot {
 extern SoundSlot SoundSlots[MaxSoundSlots];
 
 int InitSound();
-int LoadWaveFile(const char* fileName, int controlFlags);  // slot number, or -1
+// Loads an 8- or 16-bit PCM WAVE file of one or two channels at any rate, converted to the
+// device's format; `rate` keeps the file's own. The slot number, or -1 (SoundFileError says why).
+int LoadWaveFile(const char* fileName, int controlFlags);
+const char* SoundFileError();
 int PlaySoundSlot(int slot, int playFlags);
 int StopSoundSlot(int slot);
 int StopAllSounds();

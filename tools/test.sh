@@ -14,4 +14,6 @@ run() {
 run build-test -DCMAKE_BUILD_TYPE=RelWithDebInfo
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   run build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUORAX_SANITIZE=ON
+bash tools/fuzz.sh
+bash tools/soak.sh
 bash tools/package-test.sh

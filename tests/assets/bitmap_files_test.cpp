@@ -37,10 +37,11 @@ TEST(BitmapFiles, EveryBitmapIsAnUncompressedEightBitFileWithAFullColourTable)
         EXPECT_TRUE(bmp.tableReservedZero);
         ASSERT_GT(bmp.height, 0) << "rows must be stored bottom-up";
         const uint32_t stride = (static_cast<uint32_t>(bmp.width) + 3) & ~3u;
+        EXPECT_EQ(bmp.width % 4, 0) << "rows would need padding";
         EXPECT_EQ(bmp.sizeImage, stride * static_cast<uint32_t>(bmp.height));
         EXPECT_EQ(bmp.offBits, 54u + 1024u);
         EXPECT_EQ(bmp.fileSize, bmp.raw.size());
-        // The reader takes the pixels as the last biSizeImage bytes of the file.
+        // Nothing follows the pixels.
         EXPECT_EQ(bmp.raw.size(), bmp.offBits + bmp.sizeImage);
     }
 }

@@ -37,16 +37,16 @@ TEST_F(Sound, LoadsTakeSlotsInOrderAndKeepTheFilesRate) {
     stereo.channels = 2;
     stereo.bits = 16;
     stereo.rate = 44100;
-    EXPECT_EQ(Load(Wave(stereo)), 1);  // played as 8-bit mono 11025 Hz all the same
+    EXPECT_EQ(Load(Wave(stereo)), 1);
     EXPECT_EQ(SoundSlots[1].rate, 44100);
     EXPECT_EQ(SoundSlots[1].size, 100);
     EXPECT_EQ(SoundSlots[1].state, SOUND_LOADED);
     ASSERT_NE(SoundSlots[1].buffer, nullptr);
-    // 100 bytes of 11025 Hz mono become four times the frames at 44100 Hz, in the device's format.
+    // 100 bytes of 44100 Hz 16-bit stereo are 25 frames, which last as long in the device's format.
     int rate = 0, channels = 0;
     Uint16 format = 0;
     ASSERT_EQ(Mix_QuerySpec(&rate, &format, &channels), 1);
-    EXPECT_EQ(SoundSlots[1].buffer->alen, Uint32(100 * rate / 11025 * channels * SDL_AUDIO_BITSIZE(format) / 8));
+    EXPECT_EQ(SoundSlots[1].buffer->alen, Uint32(25 * rate / 44100 * channels * SDL_AUDIO_BITSIZE(format) / 8));
     EXPECT_EQ(PlaySoundSlot(1, 0), 1);
     EXPECT_EQ(Mix_Playing(1), 1);
 }

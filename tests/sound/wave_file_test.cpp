@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "sound/wave_file.h"
 #include "wave_bytes.h"
 
@@ -25,6 +27,8 @@ TEST(WaveFile, FindsTheFormatAndTheDataPastOtherChunks) {
     WaveData wave;
     ASSERT_TRUE(Parses(bytes, &wave));
     EXPECT_EQ(wave.rate, 22050);
+    EXPECT_EQ(wave.channels, 2);
+    EXPECT_EQ(wave.bits, 16);
     EXPECT_EQ(wave.size, 100u);
     EXPECT_EQ(wave.data, bytes.data() + bytes.size() - 100);
 }
@@ -69,4 +73,24 @@ TEST(WaveFile, HostileFilesAreRefusedWithinTheirBytes) {
     shortRiff[4] = 30;
     shortRiff[5] = shortRiff[6] = shortRiff[7] = 0;
     EXPECT_FALSE(Parses(shortRiff));
+}
+
+TEST(WaveFile, EachRefusalSaysWhatIsWrong) {
+    WaveSpec spec;
+    const auto reason = [](const std::vector<uint8_t>& bytes) {
+        WaveData wave;
+        const char* why = "";
+        EXPECT_FALSE(ParseWave(bytes.data(), bytes.size(), &wave, &why));
+        return std::string(why);
+    };
+    EXPECT_EQ(reason({'R', 'I', 'F', 'F'}), "it is not a RIFF WAVE file");
+    EXPECT_EQ(reason(Riff({DataChunk(spec.data, 100)})), "it has no format chunk");
+    EXPECT_EQ(reason(Riff({DataChunk(spec.data, 200), FmtChunk(spec)})),
+              "a chunk before its format runs past the end of the file");
+    WaveSpec shortFormat = spec;
+    shortFormat.fmtSize = 14;
+    EXPECT_EQ(reason(Wave(shortFormat)), "its format chunk is shorter than 16 bytes");
+    EXPECT_EQ(reason(Riff({FmtChunk(spec)})), "it has no data chunk after its format chunk");
+    EXPECT_EQ(reason(Riff({FmtChunk(spec), DataChunk(spec.data, 101)})), "a chunk runs past the end of the file");
+    EXPECT_EQ(reason(Riff({FmtChunk(spec), DataChunk({}, 0)})), "its data chunk is empty");
 }

@@ -35,7 +35,10 @@ Sheet EnemySheet(const char* file, EnemyKind kind)
 
 Canvas RenderSheet(const Sheet& sheet)
 {
-    Canvas c(sheet.cols * (sheet.cellW + 1) + 1, sheet.rows * (sheet.cellH + 1) + 1);
+    // The width is padded to a multiple of 4, so rows in the file need no padding bytes of their own:
+    // readers that take rows as plain runs of bytes read the sheet as well. The padding columns stay 0.
+    const int gridWidth = sheet.cols * (sheet.cellW + 1) + 1;
+    Canvas c((gridWidth + 3) / 4 * 4, sheet.rows * (sheet.cellH + 1) + 1);
     for (int col = 0; col <= sheet.cols; ++col) c.fillRect(col * (sheet.cellW + 1), 0, 1, c.h, GridColour);
     for (int row = 0; row <= sheet.rows; ++row) c.fillRect(0, row * (sheet.cellH + 1), c.w, 1, GridColour);
     for (const SheetFrame& f : sheet.frames) {

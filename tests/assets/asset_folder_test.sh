@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# The game in a copy of its folder, each data file in turn damaged: a picture deleted or cut in half
+# must end start-up with exit code 1 and a line naming it; without a sound or the palette file the
+# game must still start (it is then ended by a timeout).
+#   asset_folder_test.sh GAME DATA_FOLDER
+set -u
+game=$1
+data=$2
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# The program lies in the copy too, so that the folder beside it is the damaged one.
+cp "$game" "$work/quorax"
+shopt -s nullglob
+pictures=("$data"/*.BMP "$data"/*.bmp)
+others=("$data"/*.wav "$data"/*.PAL "$data"/Music*.ogg)
+for file in "${pictures[@]}" "${others[@]}"; do cp "$file" "$work/"; done
+[ ${#pictures[@]} -gt 20 ] || { echo "only ${#pictures[@]} pictures in $data"; exit 1; }
+
+export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+run() { (cd "$work" && timeout "$1" ./quorax 2>"$work/stderr.txt"); }
+
+for path in "${pictures[@]}"; do
+  name=$(basename "$path")
+  for damage in deleted halved; do
+    if [ $damage = deleted ]; then
+      rm "$work/$name"
+    else
+      truncate -s $(($(stat -c %s "$path") / 2)) "$work/$name"
+    fi
+    run 60; status=$?
+    line=$(head -n 1 "$work/stderr.txt")
+    if [ $status -ne 1 ]; then
+      fail "$name $damage: exit code $status"
+    elif ! grep -qF "$name" "$work/stderr.txt"; then
+      fail "$name $damage: the message does not name it: $line"
+    else
+      echo "ok: $name $damage: $line"
+    fi
+    cp "$path" "$work/$name"
+  done
+done
+
+# A game that is still running after a few seconds has started: timeout ends it with 124.
+for path in "${others[@]}"; do
+  name=$(basename "$path")
+  rm "$work/$name"
+  run 4; status=$?
+  if [ $status -ne 124 ]; then
+    fail "$name deleted: the game did not start (exit code $status): $(head -n 1 "$work/stderr.txt")"
+  else
+    echo "ok: $name deleted: the game starts"
+  fi
+  cp "$path" "$work/$name"
+done
+[ $failures -eq 0 ] || { echo "$failures failures"; exit 1; }
