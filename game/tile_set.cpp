@@ -2,6 +2,7 @@
 
 #include "display/bitmap_file.h"
 #include "game/assets.h"
+#include "game/backdrop.h"
 #include "game/level_map.h"
 
 namespace {
@@ -37,6 +38,7 @@ int CreateTileSetObject()
 
 int LoadTileSet(int segment)
 {
+    SelectBackdrop(segment);
     LoadBitmapFile(&ScratchBitmap, TileSheetName(segment));
     SetDisplayPalette(ScratchBitmap.palette);
     const int made = CreateTileSetObject();
