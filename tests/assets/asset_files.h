@@ -44,5 +44,6 @@ struct CutSheet {
 std::vector<CutSheet> CutSheets();  // hero, projectiles, enemies and tile sheets
 
 extern const std::vector<std::string> PictureFiles;
+extern const std::vector<std::string> BackdropFiles;  // "Backdrop1.BMP" .. "Backdrop5.BMP", land by land
 extern const std::vector<std::string> SoundFiles;
 std::vector<std::string> AllBitmapFiles();
