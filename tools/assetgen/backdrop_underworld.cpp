@@ -74,9 +74,11 @@ void LavaFall(Canvas& c, int x, int top, int w, uint32_t seed)
 Canvas UnderworldBackdrop()
 {
     Canvas c(BackdropW, BackdropH, ExtraBlack);
+    // Dark where the sprites stand, so the red devil and the fiery shots keep their edges; the
+    // glow gathers low, over the lake.
     SkyGradient(c, 0, Lake,
-                {TileCol(Basalt, 0), ExtraBloodDark, Col(RampCrimson, 1), TileCol(Gore, 2), TileCol(Lava, 1),
-                 TileCol(Lava, 2), TileCol(Ember, 3)});
+                {TileCol(Basalt, 0), ExtraBloodDark, Col(RampCrimson, 0), Col(RampCrimson, 1), TileCol(Gore, 1),
+                 TileCol(Gore, 2), TileCol(Lava, 1), TileCol(Lava, 2)});
     // Two depths of rock: far pillars and crags in the red haze, near ones black against it.
     for (int x : {60, 330, 610, 790, 1010}) {
         AcrossSeam([&](int dx) { Pillar(c, x + dx, 12, TileCol(Gore, 1), TileCol(Gore, 2), static_cast<uint32_t>(x)); });
