@@ -39,9 +39,11 @@ void Skyline(Canvas& c, uint32_t seed)
     Rng rng(seed);
     for (int x = 0; x < BackdropW;) {
         const int w = 30 + rng.below(60), h = 14 + rng.below(30);
-        c.fillRect(x, Ground - h, w, h, Col(RampSteel, 1));
-        for (int i = rng.below(4); i > 0; --i) c.fillRect(x + 4 + rng.below(w - 10), Ground - h + 4 + rng.below(h - 8), 3, 2,
-                                                          TileCol(Hazard, 3));
+        AcrossSeam([&](int dx) { c.fillRect(x + dx, Ground - h, w, h, Col(RampSteel, 1)); });
+        for (int i = rng.below(4); i > 0; --i) {
+            const int wx = x + 4 + rng.below(w - 10), wy = Ground - h + 4 + rng.below(h - 8);
+            AcrossSeam([&](int dx) { c.fillRect(wx + dx, wy, 3, 2, TileCol(Hazard, 3)); });
+        }
         x += w + rng.below(20);
     }
 }

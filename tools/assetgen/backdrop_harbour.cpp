@@ -39,7 +39,8 @@ void Ship(Canvas& c, int x, int size, int dir)
         const int mx = x + m * 2 * size, mh = (m == 0 ? 6 : 5) * size;
         c.line(mx, y - hullH, mx, y - hullH - mh, Col(RampNavy, 2));
         for (int s = 0; s < 3; ++s) {
-            const int sy = y - hullH - mh + 1 + s * (mh / 3), sw = size - s / 2 + (2 - s) / 2;
+            // Three courses of sail, the lowest the widest.
+            const int sy = y - hullH - mh + 1 + s * (mh / 3), sw = size - 1 + s / 2;
             c.fillRect(mx - sw, sy, 2 * sw + 1, mh / 3 - 1, Col(RampBone, 5 - s % 2));
         }
     }
