@@ -42,10 +42,10 @@ uint8_t BackdropPixelAt(int segment, int x, int y)
 bool OnHero(int x, int y) { return x >= 275 && x < 275 + 94 && y >= HeroObject.posY && y < HeroObject.posY + 74; }
 
 struct Shares {
-    long clear = 0;     // pixels where the map is clear, away from the hero
-    double backdrop;    // of those, the share that shows the backdrop
-    long solid = 0;     // pixels where the map draws, away from the hero
-    double map;         // of those, the share that shows the map
+    long clear = 0;       // pixels where the map is clear, away from the hero
+    double backdrop = 0;  // of those, the share that shows the backdrop
+    long solid = 0;       // pixels where the map draws, away from the hero
+    double map = 0;       // of those, the share that shows the map
 };
 
 // Sprites cover a few pixels anywhere, so the shares fall a little short of 1.
