@@ -4,6 +4,7 @@
 #include "display/display.h"
 #include "display/text.h"
 #include "game/assets.h"
+#include "game/backdrop.h"
 #include "input/keyboard.h"
 #include "sound/music.h"
 #include "sound/sound.h"
@@ -11,6 +12,7 @@
 void ReleaseDevices() {
     DestroyBlitterObject(&TileSetObject);
     DestroyBlitterObject(&HeroObject);
+    for (BlitterObject& backdrop : BackdropObjects) DestroyBlitterObject(&backdrop);
     ShutdownKeyboard();
     ShutdownDisplay();
     UnloadAllMusic();

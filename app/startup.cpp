@@ -9,6 +9,7 @@
 #include "display/bitmap_file.h"
 #include "display/display.h"
 #include "game/assets.h"
+#include "game/backdrop.h"
 #include "game/enemies.h"
 #include "game/hero.h"
 #include "game/tile_set.h"
@@ -134,6 +135,22 @@ int LoadTiles()
     return 1;
 }
 
+// The five lands' skies, each made once and kept: a land switch only chooses among them.
+int LoadBackdrops()
+{
+    for (int segment = 1; segment <= SegmentCount; ++segment) {
+        const char* file = BackdropFileName(segment);
+        if (!LoadPicture(file)) return 0;
+        const int made = CreateBackdropObject(segment);
+        UnloadBitmapFile(&ScratchBitmap);
+        if (!made) {
+            return Fail("cannot make a backdrop of at least %d x %d pixels from the picture file \"%s\"",
+                        BackdropMinWidth, BackdropRows, file);
+        }
+    }
+    return 1;
+}
+
 // The sheets of lands 2 to 5 are only cut when their land begins: a missing or damaged one is
 // found here, before play, instead of showing a land without tiles.
 int CheckLaterTileSheets()
@@ -194,7 +211,8 @@ int LoadAssets()
     constexpr Cell Bolt0[] = {{0, 0, 0}};
     if (!LoadFullScreen(&TitlePicture, "title.bmp") || !LoadFullScreen(&DeathPicture, "death.bmp") ||
         !LoadFullScreen(&WinPicture, "win.bmp") || !LoadFullScreen(&StoryPicture, "story.bmp") || !LoadTiles() ||
-        !CheckLaterTileSheets() || !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
+        !LoadBackdrops() || !CheckLaterTileSheets() ||
+        !LoadHero() || !LoadSprite(&HeroShotObject, "Ammo.BMP", 10, 10, Bolt0) || !LoadEnemies()) {
         return 0;
     }
     PlaceAllEnemies();

@@ -74,6 +74,9 @@ int PackRgb555(int red, int green, int blue);
 // Makes an INDEX8 surface that shares the display palette and skips index 0 when blitted,
 // so that blits onto the back buffer copy palette indices unchanged. nullptr on failure.
 SDL_Surface* CreatePaletteSurface(int width, int height);
+// Stops a palette surface from skipping index 0, for pictures that hold none: their blits then
+// copy whole rows. 0 on failure.
+int SetSurfaceOpaque(SDL_Surface* surface);
 // Blits src (its rectangle sx, sy, w, h) onto dst at (dx, dy), clipped to dst's clip list.
 // When the destination is narrower or lower than the source the frame is fitted into it.
 int BlitKeyed(SDL_Surface* src, const RECT& source, SDL_Surface* dst, const RECT& destination);

@@ -16,6 +16,10 @@ SDL_Surface* CreatePaletteSurface(int width, int height) {
     return surface;
 }
 
+int SetSurfaceOpaque(SDL_Surface* surface) {
+    return surface && SDL_SetColorKey(surface, SDL_FALSE, 0) == 0 ? 1 : 0;
+}
+
 int CopyToSurface(SDL_Surface* surface, const uint8_t* source, int sourcePitch, int width, int height) {
     if (!surface || !source || width < 0 || height < 0 || sourcePitch < width) return 0;
     if (surface->format->BytesPerPixel != 1 || width > surface->w || height > surface->h) return 0;

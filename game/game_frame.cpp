@@ -2,6 +2,7 @@
 
 #include "display/display.h"
 #include "game/assets.h"
+#include "game/backdrop.h"
 #include "game/enemies.h"
 #include "game/game_state.h"
 #include "game/hero.h"
@@ -25,6 +26,7 @@ int GameFrame()
     BetweenSegments = InGateWindow(WorldPosition);
 
     HeroInputStep();
+    DrawBackdrop();  // first on the cleared buffer: the shot, the map and the sprites all stand in front of it
     HeroShotStep();  // before the map, whose tiles cover the shot except where they are clear
     DrawLevelMap();
     if (AnimateHero) AnimateBlitterObject(&HeroObject);

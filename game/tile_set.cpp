@@ -4,6 +4,7 @@
 
 #include "display/bitmap_file.h"
 #include "game/assets.h"
+#include "game/backdrop.h"
 #include "game/level_map.h"
 
 namespace {
@@ -66,6 +67,7 @@ const char* TileSetError() { return ErrorText; }
 int LoadTileSet(int segment)
 {
     if (!ReadTileSheet(segment)) return 0;
+    SelectBackdrop(segment);
     SetDisplayPalette(ScratchBitmap.palette);
     const int made = CreateTileSetObject();
     if (!made) std::snprintf(ErrorText, sizeof ErrorText, "%s: cannot make the tile surfaces", TileSheetName(segment));

@@ -15,6 +15,6 @@ int ReadTileSheet(int segment);
 const char* TileSetError();
 
 // Reads the segment's sheet, installs its palette, makes TileSetObject from it and unloads the
-// sheet. 0 when the sheet cannot be read or the object cannot be made (TileSetError says which);
+// sheet; the segment's backdrop comes with it. 0 when the sheet cannot be read or the object cannot be made (TileSetError says which);
 // TileSetObject is then as it was when the sheet was the fault.
 int LoadTileSet(int segment);

@@ -24,6 +24,8 @@ const Cells TileCells = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {0, 1}, {1, 1}, {2, 1},
 
 const std::vector<std::string> PictureFiles = {"title.bmp", "story.bmp", "death.bmp", "win.bmp"};
 const std::string WindowIconFile = "Icon.BMP";
+const std::vector<std::string> BackdropFiles = {"Backdrop1.BMP", "Backdrop2.BMP", "Backdrop3.BMP", "Backdrop4.BMP",
+                                                "Backdrop5.BMP"};
 const std::vector<std::string> SoundFiles = {"Punch.wav", "Fire.wav", "Hit.wav", "QXVoice.wav"};
 
 Bytes ReadWholeFile(const std::string& path)
@@ -109,5 +111,6 @@ std::vector<std::string> AllBitmapFiles()
     std::vector<std::string> all = PictureFiles;
     for (const CutSheet& s : CutSheets()) all.push_back(s.file);
     all.push_back(WindowIconFile);
+    all.insert(all.end(), BackdropFiles.begin(), BackdropFiles.end());
     return all;
 }

@@ -44,6 +44,7 @@ struct CutSheet {
 std::vector<CutSheet> CutSheets();  // hero, projectiles, enemies and tile sheets
 
 extern const std::vector<std::string> PictureFiles;
+extern const std::vector<std::string> BackdropFiles;  // "Backdrop1.BMP" .. "Backdrop5.BMP", land by land
 extern const std::vector<std::string> SoundFiles;
 extern const std::string WindowIconFile;
 // The full-screen pictures, the sheets and the window's icon.

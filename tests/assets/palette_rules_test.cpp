@@ -53,6 +53,7 @@ TEST(PaletteRules, OnlyTheLaterTileSheetsCarryOtherTileColours)
     const auto reference = PaletteFileEntries();
     for (const std::string& file : AllBitmapFiles()) {
         if (file.rfind("SCROLLTEXTURES", 0) == 0 && file != "SCROLLTEXTURES1.BMP") continue;
+        if (file.rfind("Backdrop", 0) == 0 && file != "Backdrop1.BMP") continue;
         EXPECT_TRUE(SameRange(ReadBmp(file).table, reference, 192, 255)) << file;
     }
     // Every segment has tile colours of its own.
@@ -61,6 +62,17 @@ TEST(PaletteRules, OnlyTheLaterTileSheetsCarryOtherTileColours)
     for (size_t a = 0; a < segments.size(); ++a)
         for (size_t b = a + 1; b < segments.size(); ++b)
             EXPECT_FALSE(SameRange(segments[a], segments[b], 192, 255)) << "segments " << a + 1 << " and " << b + 1;
+}
+
+TEST(PaletteRules, EachBackdropCarriesItsLandsWholePalette)
+{
+    // A backdrop is on screen under the palette its land's tile sheet installed: any other
+    // colour table would show it in wrong colours.
+    for (int n = 1; n <= 5; ++n) {
+        const std::string sheet = "SCROLLTEXTURES" + std::to_string(n) + ".BMP";
+        EXPECT_TRUE(SameRange(ReadBmp(BackdropFiles[n - 1]).table, ReadBmp(sheet).table, 0, 255))
+            << BackdropFiles[n - 1] << " against " << sheet;
+    }
 }
 
 TEST(PaletteRules, TheStatusTextRedFindsARedEntryInEveryFile)

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "backdrops.h"
 #include "bmp_writer.h"
 #include "contact_sheet.h"
 #include "icon.h"
@@ -38,6 +39,11 @@ void Generate(const std::filesystem::path& out)
     for (Sheet& s : CastSheets()) sheets.push_back(std::move(s));
     for (const Sheet& s : sheets)
         WriteFileBytes(at(s.file.c_str()), EncodeBmp8(RenderSheet(s), FilePalette(s.segment)));
+    // A backdrop is one whole picture, written as painted (no cell grid), through its land's palette.
+    const std::vector<Sheet> backdrops = BackdropSheets();
+    for (const Sheet& b : backdrops)
+        WriteFileBytes(at(b.file.c_str()), EncodeBmp8(b.frames[0].pixels, FilePalette(b.segment)));
+    sheets.insert(sheets.end(), backdrops.begin(), backdrops.end());
 
     WriteFileBytes(at("Punch.wav"), EncodeWav8(SynthPunch()));
     WriteFileBytes(at("Fire.wav"), EncodeWav8(SynthFire()));
