@@ -3,6 +3,7 @@
 #include "display/bitmap_file.h"
 #include "game/assets.h"
 #include "game/level_map.h"
+#include "sound/music.h"
 
 namespace {
 
@@ -41,5 +42,6 @@ int LoadTileSet(int segment)
     SetDisplayPalette(ScratchBitmap.palette);
     const int made = CreateTileSetObject();
     UnloadBitmapFile(&ScratchBitmap);
+    PlayLandMusic(segment);
     return made;
 }

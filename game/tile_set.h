@@ -9,5 +9,5 @@ const char* TileSheetName(int segment);
 int CreateTileSetObject();
 
 // Loads the segment's sheet into ScratchBitmap, installs its palette, makes TileSetObject from it
-// and unloads the sheet. 0 when the object cannot be made.
+// and unloads the sheet, and asks for the land's theme. 0 when the object cannot be made.
 int LoadTileSet(int segment);

@@ -15,6 +15,7 @@ namespace {
 constexpr int Rate = 44100;
 constexpr double TailSeconds = 3.0;   // a piece played once rings out this long after its last bar
 constexpr double FadeSeconds = 0.5;   // and fades over the end of that
+constexpr long long LoopBlendFrames = Rate / 20;  // 50 ms: far shorter than any note
 constexpr double PieceRms = 0.10;     // every piece as loud as the others: -20 dB of full scale
 constexpr double PiecePeak = 0.89;    // with 1 dB of headroom
 
@@ -31,6 +32,12 @@ int TailTicks(const Score& score)
 
 int WriteMidi(const Score& score, const std::string& out)
 {
+    if (score.loop && !LoopsOnRenderGrid(score)) {
+        std::fprintf(stderr, "quorax-music: \"%s\" lasts %.3f s; a loop must last a whole number of 0.64 s "
+                     "or its seam clicks: choose another tempo or bar count\n",
+                     score.name.c_str(), score.Ticks() * 1e-6 * score.MicrosPerQuarter() / TicksPerQuarter);
+        return 1;
+    }
     // A loop is rendered twice so that its second time starts inside the first one's reverb tail.
     const auto bytes = score.loop ? MidiFileBytes(score, 2, score.TicksPerBar()) : MidiFileBytes(score, 1, TailTicks(score));
     std::ofstream file(out, std::ios::binary);
@@ -48,7 +55,7 @@ int Cut(const Score& score, const std::string& in, const std::string& out)
     }
     const long long cycle = TickToFrame(score, score.Ticks(), Rate);
     PcmWave piece;
-    const bool cut = score.loop ? CutFrames(rendered, cycle, cycle, &piece)
+    const bool cut = score.loop ? CutLoop(rendered, cycle, LoopBlendFrames, &piece)
                                 : CutFrames(rendered, 0, TickToFrame(score, score.Ticks() + TailTicks(score), Rate), &piece);
     if (!cut) {
         std::fprintf(stderr, "quorax-music: %s is shorter than the piece\n", in.c_str());

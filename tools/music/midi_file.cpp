@@ -84,6 +84,12 @@ std::vector<uint8_t> PartTrack(const ScoreTrack& track, long long cycleTicks, in
 
 }  // namespace
 
+bool LoopsOnRenderGrid(const Score& score)
+{
+    const long long micros = static_cast<long long>(score.Ticks()) * score.MicrosPerQuarter();
+    return micros % (TicksPerQuarter * RenderGridMicros) == 0;
+}
+
 std::vector<uint8_t> MidiFileBytes(const Score& score, int cycles, int tailTicks)
 {
     const long long cycleTicks = score.Ticks();

@@ -85,6 +85,20 @@ bool CutFrames(const PcmWave& wave, long long first, long long count, PcmWave* o
     return true;
 }
 
+bool CutLoop(const PcmWave& rendered, long long cycle, long long blend, PcmWave* out)
+{
+    if (blend > cycle || !CutFrames(rendered, cycle, cycle, out)) return false;
+    for (long long f = 0; f < blend; ++f) {
+        const double towardsFirst = static_cast<double>(f + 1) / static_cast<double>(blend);
+        for (int c = 0; c < 2; ++c) {
+            const size_t at = static_cast<size_t>(2 * (cycle - blend + f) + c);
+            int16_t& second = out->samples[at];
+            second = static_cast<int16_t>(std::lround(second * (1 - towardsFirst) + rendered.samples[at] * towardsFirst));
+        }
+    }
+    return true;
+}
+
 void FadeOut(PcmWave* wave, long long frames)
 {
     frames = std::min(frames, wave->Frames());
