@@ -4,6 +4,8 @@
 #include "display/display.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
+#include "input/keyboard.h"
+#include "sound/music.h"
 
 void RunFrameFunction(int state) {
     switch (state) {
@@ -28,6 +30,19 @@ void MainWindowProc(const WindowMessage& msg) {
     }
 }
 
+namespace {
+
+bool MusicKeyHeld = false;
+
+// M switches the music once per press, on every screen, whatever the frame function reads.
+void MusicKeyStep() {
+    const bool down = KeyDownNow(VK_M);
+    if (down && !MusicKeyHeld) ToggleMusic();
+    MusicKeyHeld = down;
+}
+
+}  // namespace
+
 bool MainLoopPass(int* exitCode) {
     WindowMessage msg;
     if (PeekWindowMessage(&msg)) {
@@ -38,6 +53,8 @@ bool MainLoopPass(int* exitCode) {
         MainWindowProc(msg);
     }
     RunFrameFunction(GameState);
+    MusicKeyStep();
+    UpdateMusic();  // the piece the frame asked for, from the picture it has just shown
     return true;
 }
 

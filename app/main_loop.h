@@ -8,5 +8,6 @@ void RunFrameFunction(int state);
 void MainWindowProc(const WindowMessage& msg);
 // Runs passes until the quit message arrives; returns its exit code.
 int RunMainLoop();
-// One pass: false when the quit message was seen (its exit code in *exitCode).
+// One pass: a message, the frame function, the M key, then the piece of music the frame asked for.
+// false when the quit message was seen (its exit code in *exitCode).
 bool MainLoopPass(int* exitCode);

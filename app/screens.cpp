@@ -9,6 +9,7 @@
 #include "input/frame_clock.h"
 #include "input/keyboard.h"
 #include "input/window_messages.h"
+#include "sound/music.h"
 #include "sound/sound.h"
 
 bool VoicePlayed = false;
@@ -49,9 +50,10 @@ void ShowPicture(BlitterObject* picture)
 }
 
 // Story, death and win: Enter goes back to the title.
-int PictureScreenFrame(BlitterObject* picture)
+int PictureScreenFrame(BlitterObject* picture, int music)
 {
     StartClock();
+    PlayMusic(music);
     if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
     if (KeyDownNow(VK_RETURN)) GameState = GameStateTitle;
     ShowPicture(picture);
@@ -67,6 +69,7 @@ int TitleScreenFrame()
         PlaySoundSlot(VoiceSound, 0);
         VoicePlayed = true;
     }
+    PlayMusic(MusicTitle);  // after the voice: it opens softly, so the voice stays clear
     if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
     if (KeyDownNow(VK_F1) || KeyDownNow(VK_F2) || KeyDownNow(VK_F3) || KeyDownNow(VK_F4)) StartNewGame();
     if (KeyDownNow(VK_F1)) {
@@ -80,12 +83,15 @@ int TitleScreenFrame()
         }
     }
     if (KeyDownNow(VK_F5)) GameState = GameStateStory;
+    // The land play starts in; a jump's tile set follows in the first game frame, with the same theme.
+    if (GameState == GameStatePlay) PlayLandMusic(SegmentNumber);
     ShowPicture(&TitlePicture);
     return 1;
 }
 
-int StoryScreenFrame() { return PictureScreenFrame(&StoryPicture); }
+// The story keeps the title's theme going; death falls silent; the win fanfare plays once.
+int StoryScreenFrame() { return PictureScreenFrame(&StoryPicture, MusicTitle); }
 
-int DeathScreenFrame() { return PictureScreenFrame(&DeathPicture); }
+int DeathScreenFrame() { return PictureScreenFrame(&DeathPicture, MusicNone); }
 
-int WinScreenFrame() { return PictureScreenFrame(&WinPicture); }
+int WinScreenFrame() { return PictureScreenFrame(&WinPicture, MusicWin); }

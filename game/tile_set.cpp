@@ -6,6 +6,7 @@
 #include "game/assets.h"
 #include "game/backdrop.h"
 #include "game/level_map.h"
+#include "sound/music.h"
 
 namespace {
 
@@ -72,5 +73,6 @@ int LoadTileSet(int segment)
     const int made = CreateTileSetObject();
     if (!made) std::snprintf(ErrorText, sizeof ErrorText, "%s: cannot make the tile surfaces", TileSheetName(segment));
     UnloadBitmapFile(&ScratchBitmap);
+    PlayLandMusic(segment);
     return made;
 }

@@ -13,6 +13,7 @@ constexpr int DIK_F2 = 0x3C;
 constexpr int DIK_F3 = 0x3D;
 constexpr int DIK_F4 = 0x3E;
 constexpr int DIK_F5 = 0x3F;
+constexpr int DIK_M = 0x32;
 constexpr int DIK_RMENU = 0xB8;  // right Alt
 constexpr int DIK_UP = 0xC8;
 constexpr int DIK_LEFT = 0xCB;
@@ -27,6 +28,7 @@ constexpr int VK_F2 = 0x71;
 constexpr int VK_F3 = 0x72;
 constexpr int VK_F4 = 0x73;
 constexpr int VK_F5 = 0x74;
+constexpr int VK_M = 0x4D;
 
 // One byte per key code; non-zero while the key is down. Filled by ReadKeyboard.
 extern uint8_t KeyState[256];
@@ -35,7 +37,7 @@ int InitKeyboard();       // 1 ready, 0 failed
 void ReadKeyboard();      // the current snapshot into KeyState
 void ShutdownKeyboard();
 
-// Instantaneous query: true while the virtual key (VK_ESCAPE, VK_RETURN, VK_F1..VK_F5) is down.
+// Instantaneous query: true while the virtual key (VK_ESCAPE, VK_RETURN, VK_F1..VK_F5, VK_M) is down.
 bool KeyDownNow(int virtualKey);
 
 // Replaces SDL's keyboard as the key source: `keys` (256 bytes indexed by key code, owned by the

@@ -38,7 +38,7 @@ struct KeyName {
 constexpr KeyName KeyNames[] = {
     {"LEFT", DIK_LEFT},     {"RIGHT", DIK_RIGHT}, {"UP", DIK_UP},   {"DOWN", DIK_DOWN}, {"SPACE", DIK_SPACE},
     {"RALT", DIK_RMENU},    {"ESCAPE", DIK_ESCAPE}, {"RETURN", DIK_RETURN}, {"F1", DIK_F1}, {"F2", DIK_F2},
-    {"F3", DIK_F3},         {"F4", DIK_F4},       {"F5", DIK_F5},
+    {"F3", DIK_F3},         {"F4", DIK_F4},       {"F5", DIK_F5},       {"M", DIK_M},
 };
 
 // The generated pictures lie beside the programs; a simulator started elsewhere looks there.
