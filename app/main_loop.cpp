@@ -1,5 +1,6 @@
 #include "app/main_loop.h"
 
+#include "app/pause.h"
 #include "app/screens.h"
 #include "display/display.h"
 #include "game/game_frame.h"
@@ -20,8 +21,16 @@ void MainWindowProc(const WindowMessage& msg) {
     switch (msg.message) {
     case WM_CLOSE:  // the close button: the window goes the way Escape sends it
     case WM_DESTROY: PostQuitMessage(0); break;
-    case WM_TOGGLEFULLSCREEN: ToggleFullscreen(); break;
-    default: break;  // WM_PAINT: the next frame draws everything anyway
+    case WM_TOGGLEFULLSCREEN:
+        ToggleFullscreen();
+        RepaintPause();
+        break;
+    case WM_PAINT: RepaintPause(); break;  // otherwise the next frame draws everything anyway
+    case WM_KILLFOCUS: PauseForWindow(); break;
+    case WM_SIZE:
+        if (msg.wParam == SIZE_MINIMIZED) PauseForWindow();
+        break;
+    default: break;
     }
 }
 
@@ -34,7 +43,7 @@ bool MainLoopPass(int* exitCode) {
         }
         MainWindowProc(msg);
     }
-    RunFrameFunction(GameState);
+    if (!PauseStep()) RunFrameFunction(GameState);
     return true;
 }
 

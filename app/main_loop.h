@@ -1,5 +1,6 @@
 #pragma once
-// The main loop: one window message per pass, then the frame function that GameState selects.
+// The main loop: one window message per pass, then the frame function that GameState selects
+// (none while play is paused).
 #include "input/window_messages.h"
 
 // Runs one frame function for the given state; a value outside 0..4 runs none.

@@ -11,21 +11,44 @@ FILE* ErrorLogFile = nullptr;
 
 namespace {
 
-// The largest size at which "QUORAX BULLETS: 100" drawn at x 515 still ends inside 640 pixels.
-constexpr int FontSize = 10;
+// Status text, the pause banner's two lines: every size the program draws, each opened once.
+constexpr int MaxFontSizes = 4;
 
-TTF_Font* font = nullptr;
+struct SizedFont {
+    int size = 0;
+    TTF_Font* plain = nullptr;
+    TTF_Font* ringed = nullptr;  // the same face with SDL_ttf's one-pixel outline
+};
+
+SizedFont fonts[MaxFontSizes];
 bool ttfStarted = false;
 
-TTF_Font* Font() {
-    if (font) return font;
+SizedFont* FontOfSize(int size) {
     if (!ttfStarted) {
         if (TTF_Init() != 0) return nullptr;
         ttfStarted = true;
     }
-    font = TTF_OpenFont(QUORAX_FONT, FontSize);
-    return font;
+    for (SizedFont& font : fonts) {
+        if (font.size == size) return &font;
+        if (font.size != 0) continue;
+        font.plain = TTF_OpenFont(QUORAX_FONT, size);
+        font.ringed = TTF_OpenFont(QUORAX_FONT, size);
+        if (!font.plain || !font.ringed) {
+            if (font.plain) TTF_CloseFont(font.plain);
+            if (font.ringed) TTF_CloseFont(font.ringed);
+            font = SizedFont{};
+            return nullptr;
+        }
+        // A font of its own keeps the outline setting: switching one font back and forth
+        // would empty its glyph cache at every line of text.
+        TTF_SetFontOutline(font.ringed, 1);
+        font.size = size;
+        return &font;
+    }
+    return nullptr;
 }
+
+}  // namespace
 
 // Index 0 is the colour key: text drawn in it would vanish, so the search starts at 1.
 uint8_t NearestIndex(const SDL_Palette* palette, COLORREF colour) {
@@ -44,17 +67,14 @@ uint8_t NearestIndex(const SDL_Palette* palette, COLORREF colour) {
     return static_cast<uint8_t>(best);
 }
 
-}  // namespace
+namespace {
 
-int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* surface) {
-    if (!text || !surface || !surface->format->palette) return 0;
-    if (!*text) return 1;
-    TTF_Font* textFont = Font();
-    if (!textFont) return 0;
+// Renders text in `font` and blits its lit pixels in palette entry `index` with the top-left
+// corner at (x, y).
+int DrawGlyphs(TTF_Font* font, const char* text, int x, int y, uint8_t index, SDL_Surface* surface) {
     // Solid rendering gives an 8-bit surface: index 0 background (its colour key), index 1 glyphs.
-    SDL_Surface* glyphs = TTF_RenderText_Solid(textFont, text, SDL_Color{255, 255, 255, 255});
+    SDL_Surface* glyphs = TTF_RenderText_Solid(font, text, SDL_Color{255, 255, 255, 255});
     if (!glyphs) return 0;
-    const uint8_t index = NearestIndex(surface->format->palette, colour);
     int result = 0;
     if (SDL_LockSurface(glyphs) == 0) {
         auto* pixels = static_cast<uint8_t*>(glyphs->pixels);
@@ -74,9 +94,55 @@ int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* su
     return result;
 }
 
+}  // namespace
+
+int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* surface) {
+    if (!text || !surface || !surface->format->palette) return 0;
+    if (!*text) return 1;
+    const SizedFont* font = FontOfSize(StatusTextSize);
+    if (!font) return 0;
+    return DrawGlyphs(font->plain, text, x, y, NearestIndex(surface->format->palette, colour), surface);
+}
+
+int DrawOutlinedText(const char* text, int x, int y, COLORREF colour, int pointSize, SDL_Surface* surface) {
+    if (!text || !surface || !surface->format->palette) return 0;
+    if (!*text) return 1;
+    const SizedFont* font = FontOfSize(pointSize);
+    if (!font) return 0;
+    const SDL_Palette* palette = surface->format->palette;
+    // The ring's picture is the glyphs grown by one pixel each way: it starts one pixel up and left.
+    return DrawGlyphs(font->ringed, text, x - 1, y - 1, DarkestIndex(palette), surface) &&
+           DrawGlyphs(font->plain, text, x, y, NearestIndex(palette, colour), surface);
+}
+
+int OutlinedTextWidth(const char* text, int pointSize) {
+    const SizedFont* font = text ? FontOfSize(pointSize) : nullptr;
+    int width = 0;
+    if (!font || TTF_SizeText(font->ringed, text, &width, nullptr) != 0) return 0;
+    return width;
+}
+
+uint8_t DarkestIndex(const SDL_Palette* palette) {
+    int best = 1;
+    long bestLight = -1;
+    for (int i = 1; i < palette->ncolors && i < 256; ++i) {
+        const SDL_Color& c = palette->colors[i];
+        // Perceived lightness: green counts most, blue least.
+        const long light = 299L * c.r + 587L * c.g + 114L * c.b;
+        if (bestLight < 0 || light < bestLight) {
+            best = i;
+            bestLight = light;
+        }
+    }
+    return static_cast<uint8_t>(best);
+}
+
 void ShutdownText() {
-    if (font) TTF_CloseFont(font);
-    font = nullptr;
+    for (SizedFont& font : fonts) {
+        if (font.plain) TTF_CloseFont(font.plain);
+        if (font.ringed) TTF_CloseFont(font.ringed);
+        font = SizedFont{};
+    }
     if (ttfStarted) TTF_Quit();
     ttfStarted = false;
 }

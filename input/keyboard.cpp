@@ -22,7 +22,7 @@ constexpr KeyPair KeyMap[] = {
     {DIK_F1, SDL_SCANCODE_F1},         {DIK_F2, SDL_SCANCODE_F2},         {DIK_F3, SDL_SCANCODE_F3},
     {DIK_F4, SDL_SCANCODE_F4},         {DIK_F5, SDL_SCANCODE_F5},         {DIK_RMENU, SDL_SCANCODE_RALT},
     {DIK_UP, SDL_SCANCODE_UP},         {DIK_LEFT, SDL_SCANCODE_LEFT},     {DIK_RIGHT, SDL_SCANCODE_RIGHT},
-    {DIK_DOWN, SDL_SCANCODE_DOWN},
+    {DIK_DOWN, SDL_SCANCODE_DOWN},     {DIK_P, SDL_SCANCODE_P},           {DIK_PAUSE, SDL_SCANCODE_PAUSE},
 };
 
 // The instantaneous query names keys by virtual key; both sources are indexed by key code.
@@ -35,6 +35,8 @@ int KeyCodeOfVirtualKey(int virtualKey) {
     case VK_F3: return DIK_F3;
     case VK_F4: return DIK_F4;
     case VK_F5: return DIK_F5;
+    case VK_P: return DIK_P;
+    case VK_PAUSE: return DIK_PAUSE;
     default: return -1;
     }
 }
