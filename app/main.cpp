@@ -5,6 +5,7 @@
 #include "app/startup.h"
 #include "app/window.h"
 #include "display/display.h"
+#include "input/gamepad.h"
 
 int main() {
     SDL_Window* window = CreateMainWindow();
@@ -13,6 +14,9 @@ int main() {
         CloseMainWindow();
         return 1;
     }
+    // Only the game itself listens to pads (the simulator replays scripts, untouched by a pad
+    // on the desk); without them the keyboard still plays.
+    InitGamepads();
     if (!StartUp()) {
         std::fprintf(stderr, "quorax: start-up failed: %s\n", StartUpError());
         ShutDown();

@@ -5,6 +5,8 @@
 #include "display/display.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
+#include "input/gamepad.h"
+#include "input/keyboard.h"
 
 void RunFrameFunction(int state) {
     switch (state) {
@@ -14,6 +16,17 @@ void RunFrameFunction(int state) {
     case GameStateWin: WinScreenFrame(); break;
     case GameStateStory: StoryScreenFrame(); break;
     default: break;  // no frame: the loop only pumps messages
+    }
+}
+
+int PadStartKey(int state) {
+    switch (state) {
+    case GameStateTitle: return DIK_F1;
+    case GameStatePlay: return DIK_PAUSE;
+    case GameStateDeath:
+    case GameStateWin:
+    case GameStateStory: return DIK_RETURN;
+    default: return -1;
     }
 }
 
@@ -43,6 +56,7 @@ bool MainLoopPass(int* exitCode) {
         }
         MainWindowProc(msg);
     }
+    SetPadStartKey(PadStartKey(GameState));
     if (!PauseStep()) RunFrameFunction(GameState);
     return true;
 }

@@ -4,6 +4,7 @@
 #include "display/display.h"
 #include "display/text.h"
 #include "game/assets.h"
+#include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "sound/music.h"
 #include "sound/sound.h"
@@ -24,6 +25,7 @@ int ShutDown() {
     if (done) return 0;
     done = true;
     ReleaseDevices();
+    ShutdownGamepads();
     ShutdownText();
     CloseMainWindow();
     return 1;

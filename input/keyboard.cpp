@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "input/gamepad.h"
+
 uint8_t KeyState[256];
 
 namespace {
@@ -63,13 +65,15 @@ int InitKeyboard() {
 void ReadKeyboard() {
     if (scriptedKeys) {
         std::memcpy(KeyState, scriptedKeys, sizeof KeyState);
-        return;
+    } else {
+        std::memset(KeyState, 0, sizeof KeyState);
+        if (SDL_WasInit(SDL_INIT_EVENTS)) {
+            SDL_PumpEvents();
+            const Uint8* state = SDL_GetKeyboardState(nullptr);
+            for (const KeyPair& pair : KeyMap) KeyState[pair.code] = state[pair.scancode] ? 0x80 : 0;
+        }
     }
-    std::memset(KeyState, 0, sizeof KeyState);
-    if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
-    SDL_PumpEvents();
-    const Uint8* state = SDL_GetKeyboardState(nullptr);
-    for (const KeyPair& pair : KeyMap) KeyState[pair.code] = state[pair.scancode] ? 0x80 : 0;
+    AddPadKeys(KeyState);
 }
 
 void ShutdownKeyboard() {
@@ -80,8 +84,8 @@ void ShutdownKeyboard() {
 bool KeyDownNow(int virtualKey) {
     int code = KeyCodeOfVirtualKey(virtualKey);
     if (code < 0) return false;
-    if (scriptedKeys) return scriptedKeys[code] != 0;
-    return SdlKeyDown(code);
+    const bool keyboard = scriptedKeys ? scriptedKeys[code] != 0 : SdlKeyDown(code);
+    return keyboard || PadHoldsKey(code);
 }
 
 void UseScriptedKeys(const uint8_t* keys) { scriptedKeys = keys; }

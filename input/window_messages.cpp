@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "input/gamepad.h"
+
 namespace {
 
 constexpr int QueueSize = 64;
@@ -26,8 +28,8 @@ void PostWindowEvent(const SDL_WindowEvent& window) {
     }
 }
 
-// Turns the SDL events that mean something to the window into its messages. Escape is not one:
-// the frame functions poll it.
+// Turns the SDL events that mean something to the window into its messages, and hands the rest
+// to the gamepads (plugged in, pulled out). Escape is not a message: the frame functions poll it.
 void PumpSdlEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -37,6 +39,8 @@ void PumpSdlEvents() {
             PostWindowMessage(WM_TOGGLEFULLSCREEN);
         else if (event.type == SDL_WINDOWEVENT)
             PostWindowEvent(event.window);
+        else
+            HandleGamepadEvent(event);
     }
 }
 

@@ -2,7 +2,7 @@
 // The window's message queue. Frame functions post the destroy message when Escape is held;
 // the window procedure turns it into the quit message that ends the main loop. SDL events
 // (the close button, the full-screen toggle keys, the window losing the focus or being minimised)
-// are translated into the same messages.
+// are translated into the same messages; a gamepad plugged in or pulled out goes to the gamepads.
 
 constexpr int WM_NULL = 0x0000;
 constexpr int WM_DESTROY = 0x0002;
