@@ -16,34 +16,24 @@ constexpr int MaxFontSizes = 4;
 
 struct SizedFont {
     int size = 0;
-    TTF_Font* plain = nullptr;
-    TTF_Font* ringed = nullptr;  // the same face with SDL_ttf's one-pixel outline
+    TTF_Font* font = nullptr;
 };
 
 SizedFont fonts[MaxFontSizes];
 bool ttfStarted = false;
 
-SizedFont* FontOfSize(int size) {
+TTF_Font* FontOfSize(int size) {
     if (!ttfStarted) {
         if (TTF_Init() != 0) return nullptr;
         ttfStarted = true;
     }
-    for (SizedFont& font : fonts) {
-        if (font.size == size) return &font;
-        if (font.size != 0) continue;
-        font.plain = TTF_OpenFont(QUORAX_FONT, size);
-        font.ringed = TTF_OpenFont(QUORAX_FONT, size);
-        if (!font.plain || !font.ringed) {
-            if (font.plain) TTF_CloseFont(font.plain);
-            if (font.ringed) TTF_CloseFont(font.ringed);
-            font = SizedFont{};
-            return nullptr;
-        }
-        // A font of its own keeps the outline setting: switching one font back and forth
-        // would empty its glyph cache at every line of text.
-        TTF_SetFontOutline(font.ringed, 1);
-        font.size = size;
-        return &font;
+    for (SizedFont& sized : fonts) {
+        if (sized.size == size) return sized.font;
+        if (sized.size != 0) continue;
+        sized.font = TTF_OpenFont(QUORAX_FONT, size);
+        if (!sized.font) return nullptr;
+        sized.size = size;
+        return sized.font;
     }
     return nullptr;
 }
@@ -69,29 +59,32 @@ uint8_t NearestIndex(const SDL_Palette* palette, COLORREF colour) {
 
 namespace {
 
-// Renders text in `font` and blits its lit pixels in palette entry `index` with the top-left
-// corner at (x, y).
-int DrawGlyphs(TTF_Font* font, const char* text, int x, int y, uint8_t index, SDL_Surface* surface) {
-    // Solid rendering gives an 8-bit surface: index 0 background (its colour key), index 1 glyphs.
+// Solid rendering gives an 8-bit surface: index 0 background (its colour key), index 1 glyphs.
+// With the target's palette and key 0, the glyphs can be painted any index and blitted as they are.
+SDL_Surface* RenderGlyphs(TTF_Font* font, const char* text, SDL_Surface* surface) {
     SDL_Surface* glyphs = TTF_RenderText_Solid(font, text, SDL_Color{255, 255, 255, 255});
-    if (!glyphs) return 0;
-    int result = 0;
-    if (SDL_LockSurface(glyphs) == 0) {
-        auto* pixels = static_cast<uint8_t*>(glyphs->pixels);
-        for (int row = 0; row < glyphs->h; ++row)
-            for (int col = 0; col < glyphs->w; ++col)
-                if (pixels[row * glyphs->pitch + col]) pixels[row * glyphs->pitch + col] = index;
-        SDL_UnlockSurface(glyphs);
-        // With the target's palette the chosen index is copied as it is.
-        if (SDL_SetSurfacePalette(glyphs, surface->format->palette) == 0 &&
-            SDL_SetColorKey(glyphs, SDL_TRUE, 0) == 0) {
-            const RECT whole{0, 0, glyphs->w, glyphs->h};
-            const RECT at{x, y, x + glyphs->w, y + glyphs->h};
-            result = BlitKeyed(glyphs, whole, surface, at);
-        }
+    if (glyphs && (SDL_SetSurfacePalette(glyphs, surface->format->palette) != 0 ||
+                   SDL_SetColorKey(glyphs, SDL_TRUE, 0) != 0)) {
+        SDL_FreeSurface(glyphs);
+        return nullptr;
     }
-    SDL_FreeSurface(glyphs);
-    return result;
+    return glyphs;
+}
+
+bool PaintGlyphs(SDL_Surface* glyphs, uint8_t index) {
+    if (SDL_LockSurface(glyphs) != 0) return false;
+    auto* pixels = static_cast<uint8_t*>(glyphs->pixels);
+    for (int row = 0; row < glyphs->h; ++row)
+        for (int col = 0; col < glyphs->w; ++col)
+            if (pixels[row * glyphs->pitch + col]) pixels[row * glyphs->pitch + col] = index;
+    SDL_UnlockSurface(glyphs);
+    return true;
+}
+
+int BlitGlyphs(SDL_Surface* glyphs, int x, int y, SDL_Surface* surface) {
+    const RECT whole{0, 0, glyphs->w, glyphs->h};
+    const RECT at{x, y, x + glyphs->w, y + glyphs->h};
+    return BlitKeyed(glyphs, whole, surface, at);
 }
 
 }  // namespace
@@ -99,27 +92,39 @@ int DrawGlyphs(TTF_Font* font, const char* text, int x, int y, uint8_t index, SD
 int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* surface) {
     if (!text || !surface || !surface->format->palette) return 0;
     if (!*text) return 1;
-    const SizedFont* font = FontOfSize(StatusTextSize);
-    if (!font) return 0;
-    return DrawGlyphs(font->plain, text, x, y, NearestIndex(surface->format->palette, colour), surface);
+    TTF_Font* font = FontOfSize(StatusTextSize);
+    SDL_Surface* glyphs = font ? RenderGlyphs(font, text, surface) : nullptr;
+    if (!glyphs) return 0;
+    const int result = PaintGlyphs(glyphs, NearestIndex(surface->format->palette, colour)) &&
+                       BlitGlyphs(glyphs, x, y, surface);
+    SDL_FreeSurface(glyphs);
+    return result;
 }
 
 int DrawOutlinedText(const char* text, int x, int y, COLORREF colour, int pointSize, SDL_Surface* surface) {
     if (!text || !surface || !surface->format->palette) return 0;
     if (!*text) return 1;
-    const SizedFont* font = FontOfSize(pointSize);
-    if (!font) return 0;
+    TTF_Font* font = FontOfSize(pointSize);
+    SDL_Surface* glyphs = font ? RenderGlyphs(font, text, surface) : nullptr;
+    if (!glyphs) return 0;
     const SDL_Palette* palette = surface->format->palette;
-    // The ring's picture is the glyphs grown by one pixel each way: it starts one pixel up and left.
-    return DrawGlyphs(font->ringed, text, x - 1, y - 1, DarkestIndex(palette), surface) &&
-           DrawGlyphs(font->plain, text, x, y, NearestIndex(palette, colour), surface);
+    // The ring is the glyphs themselves in the dark entry, one pixel off in each of the eight
+    // directions: exactly one pixel wide everywhere. (SDL_ttf's own outline, rendered solid,
+    // leaves gaps where its stroked shapes and the plain ones are hinted differently.)
+    int result = PaintGlyphs(glyphs, DarkestIndex(palette));
+    for (int dy = -1; dy <= 1 && result; ++dy)
+        for (int dx = -1; dx <= 1 && result; ++dx)
+            if (dx || dy) result = BlitGlyphs(glyphs, x + dx, y + dy, surface);
+    result = result && PaintGlyphs(glyphs, NearestIndex(palette, colour)) && BlitGlyphs(glyphs, x, y, surface);
+    SDL_FreeSurface(glyphs);
+    return result;
 }
 
 int OutlinedTextWidth(const char* text, int pointSize) {
-    const SizedFont* font = text ? FontOfSize(pointSize) : nullptr;
+    TTF_Font* font = text ? FontOfSize(pointSize) : nullptr;
     int width = 0;
-    if (!font || TTF_SizeText(font->ringed, text, &width, nullptr) != 0) return 0;
-    return width;
+    if (!font || TTF_SizeText(font, text, &width, nullptr) != 0) return 0;
+    return width + 2;
 }
 
 uint8_t DarkestIndex(const SDL_Palette* palette) {
@@ -138,10 +143,9 @@ uint8_t DarkestIndex(const SDL_Palette* palette) {
 }
 
 void ShutdownText() {
-    for (SizedFont& font : fonts) {
-        if (font.plain) TTF_CloseFont(font.plain);
-        if (font.ringed) TTF_CloseFont(font.ringed);
-        font = SizedFont{};
+    for (SizedFont& sized : fonts) {
+        if (sized.font) TTF_CloseFont(sized.font);
+        sized = SizedFont{};
     }
     if (ttfStarted) TTF_Quit();
     ttfStarted = false;
