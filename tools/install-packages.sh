@@ -8,6 +8,7 @@ packages=(
 )
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick)
+  packages+=(openbox)  # the window manager of the pause test's focus change
 fi
 missing=()
 for p in "${packages[@]}"; do
