@@ -9,6 +9,7 @@
 #include "display/display.h"
 #include "display/text.h"
 #include "game/tile_set.h"
+#include "input/gamepad.h"
 
 int main(int argc, char** argv) {
     const int early = PrepareLaunch(argc, argv);
@@ -21,6 +22,9 @@ int main(int argc, char** argv) {
         return 1;
     }
     ShowWindowIcon(window);
+    // Only the game itself listens to pads (the simulator replays scripts, untouched by a pad
+    // on the desk); without them the keyboard still plays.
+    InitGamepads();
     if (!StartUp()) {
         std::fprintf(stderr, "quorax: start-up failed: %s (files read from %s)\n", StartUpError(), DataFolderInUse().c_str());
         ShutDown();

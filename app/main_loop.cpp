@@ -1,9 +1,11 @@
 #include "app/main_loop.h"
 
+#include "app/pause.h"
 #include "app/screens.h"
 #include "display/display.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
+#include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "sound/music.h"
 
@@ -21,12 +23,31 @@ void RunFrameFunction(int state) {
     }
 }
 
+int PadStartKey(int state) {
+    switch (state) {
+    case GameStateTitle: return DIK_F1;
+    case GameStatePlay: return DIK_PAUSE;
+    case GameStateDeath:
+    case GameStateWin:
+    case GameStateStory: return DIK_RETURN;
+    default: return -1;
+    }
+}
+
 void MainWindowProc(const WindowMessage& msg) {
     switch (msg.message) {
     case WM_CLOSE:  // the close button: the window goes the way Escape sends it
     case WM_DESTROY: PostQuitMessage(0); break;
-    case WM_TOGGLEFULLSCREEN: ToggleFullscreen(); break;
-    default: break;  // WM_PAINT: the next frame draws everything anyway
+    case WM_TOGGLEFULLSCREEN:
+        ToggleFullscreen();
+        RepaintPause();
+        break;
+    case WM_PAINT: RepaintPause(); break;  // otherwise the next frame draws everything anyway
+    case WM_KILLFOCUS: PauseForWindow(); break;
+    case WM_SIZE:
+        if (msg.wParam == SIZE_MINIMIZED) PauseForWindow();
+        break;
+    default: break;
     }
 }
 
@@ -52,7 +73,8 @@ bool MainLoopPass(int* exitCode) {
         }
         MainWindowProc(msg);
     }
-    RunFrameFunction(GameState);
+    SetPadStartKey(PadStartKey(GameState));
+    if (!PauseStep()) RunFrameFunction(GameState);
     MusicKeyStep();
     UpdateMusic();  // the piece the frame asked for, from the picture it has just shown
     return true;

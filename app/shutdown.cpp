@@ -5,6 +5,7 @@
 #include "display/text.h"
 #include "game/assets.h"
 #include "game/backdrop.h"
+#include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "sound/music.h"
 #include "sound/sound.h"
@@ -26,6 +27,7 @@ int ShutDown() {
     if (done) return 0;
     done = true;
     ReleaseDevices();
+    ShutdownGamepads();
     ShutdownText();
     CloseMainWindow();
     return 1;

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 struct SDL_Surface;
+struct SDL_Palette;
 
 using COLORREF = uint32_t;  // 0x00BBGGRR
 
@@ -14,7 +15,22 @@ int DrawTextGdi(const char* text, int x, int y, COLORREF colour, SDL_Surface* su
 // without it. 1 ready; 0 with TextFontError naming the file and where it was looked for.
 int OpenTextFont();
 const char* TextFontError();
-// Releases the font (at exit).
+
+// Like DrawTextGdi, at the given point size, with every glyph ringed by one pixel of the palette's
+// darkest entry other than the key, so that it reads on any picture behind it. The glyphs lie
+// where DrawTextGdi puts them; the ring reaches one pixel further on every side.
+int DrawOutlinedText(const char* text, int x, int y, COLORREF colour, int pointSize, SDL_Surface* surface);
+// Width in pixels of text at that size, ring included (0 when the font cannot be had).
+int OutlinedTextWidth(const char* text, int pointSize);
+// The palette entry nearest to the colour, other than index 0, the colour key.
+uint8_t NearestIndex(const SDL_Palette* palette, COLORREF colour);
+// The darkest palette entry other than index 0, the colour key.
+uint8_t DarkestIndex(const SDL_Palette* palette);
+
+// The largest size at which "QUORAX BULLETS: 100" drawn at x 515 still ends inside 640 pixels.
+constexpr int StatusTextSize = 10;
+
+// Releases the fonts (at exit).
 void ShutdownText();
 
 extern FILE* ErrorLogFile;

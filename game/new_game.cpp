@@ -23,6 +23,15 @@ void ClearHeroPose()
     BlockWalkRight = false;
 }
 
+// As start-up shows him: the first picture of the walk to the right, its count at rest. A death or
+// a win in mid-jump would otherwise leave the jump's picture on show until he walks.
+void ShowHeroStanding()
+{
+    SetBlitterAnimation(&HeroObject, AnimWalkRight);
+    HeroObject.currentFrame = HeroAnimTable[AnimWalkRight][0];
+    HeroObject.animTicks = 0;
+}
+
 bool LaterTileSetShown()
 {
     for (bool loaded : TileSetLoaded) {
@@ -59,4 +68,5 @@ void StartNewGame()
     HeroHealth = 100;
     ClearHeroPose();
     ClearHeroMotion();
+    ShowHeroStanding();
 }

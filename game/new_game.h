@@ -6,5 +6,6 @@
 void ClearHeroMotion();
 
 // Starts a new run from the title: the world back at its start when it is elsewhere (after a
-// win), tile set 1 with its palette, full health and ammunition, and the hero at rest.
+// win), tile set 1 with its palette, full health and ammunition, and the hero at rest, standing
+// in his first picture.
 void StartNewGame();

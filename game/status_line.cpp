@@ -13,11 +13,12 @@ char StatusText[80];
 
 }  // namespace
 
+// Ringed in the darkest colour, so the red reads on light planks, bars and grass as on the night.
 void DrawStatusLine()
 {
     const int y = TheDisplay.screenHeight - 479;
     std::snprintf(StatusText, sizeof StatusText, "HEALTH: %d", HeroHealth);
-    DrawTextGdi(StatusText, 5, y, StatusColour, TheDisplay.backSurface);
+    DrawOutlinedText(StatusText, 5, y, StatusColour, StatusTextSize, TheDisplay.backSurface);
     std::snprintf(StatusText, sizeof StatusText, "QUORAX BULLETS: %d", HeroAmmo);
-    DrawTextGdi(StatusText, 515, y, StatusColour, TheDisplay.backSurface);
+    DrawOutlinedText(StatusText, 515, y, StatusColour, StatusTextSize, TheDisplay.backSurface);
 }

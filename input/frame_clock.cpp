@@ -45,6 +45,13 @@ void SleepMilliseconds(uint32_t ms) {
         SdlSleep(ms);
 }
 
+void IdleMilliseconds(uint32_t ms) {
+    if (sleeper)
+        sleeper(ms);
+    else
+        SDL_Delay(ms);
+}
+
 void SetClockSource(TickSource ticks, Sleeper sleep) {
     tickSource = ticks;
     sleeper = sleep;

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+#include "input/gamepad.h"
+
 uint8_t KeyState[256];
 
 namespace {
@@ -22,7 +24,8 @@ constexpr KeyPair KeyMap[] = {
     {DIK_F1, SDL_SCANCODE_F1},         {DIK_F2, SDL_SCANCODE_F2},         {DIK_F3, SDL_SCANCODE_F3},
     {DIK_F4, SDL_SCANCODE_F4},         {DIK_F5, SDL_SCANCODE_F5},         {DIK_RMENU, SDL_SCANCODE_RALT},
     {DIK_UP, SDL_SCANCODE_UP},         {DIK_LEFT, SDL_SCANCODE_LEFT},     {DIK_RIGHT, SDL_SCANCODE_RIGHT},
-    {DIK_DOWN, SDL_SCANCODE_DOWN},     {DIK_M, SDL_SCANCODE_M},
+    {DIK_DOWN, SDL_SCANCODE_DOWN},     {DIK_P, SDL_SCANCODE_P},           {DIK_PAUSE, SDL_SCANCODE_PAUSE},
+    {DIK_M, SDL_SCANCODE_M},
 };
 
 // The instantaneous query names keys by virtual key; both sources are indexed by key code.
@@ -36,6 +39,8 @@ int KeyCodeOfVirtualKey(int virtualKey) {
     case VK_F4: return DIK_F4;
     case VK_F5: return DIK_F5;
     case VK_M: return DIK_M;
+    case VK_P: return DIK_P;
+    case VK_PAUSE: return DIK_PAUSE;
     default: return -1;
     }
 }
@@ -62,13 +67,15 @@ int InitKeyboard() {
 void ReadKeyboard() {
     if (scriptedKeys) {
         std::memcpy(KeyState, scriptedKeys, sizeof KeyState);
-        return;
+    } else {
+        std::memset(KeyState, 0, sizeof KeyState);
+        if (SDL_WasInit(SDL_INIT_EVENTS)) {
+            SDL_PumpEvents();
+            const Uint8* state = SDL_GetKeyboardState(nullptr);
+            for (const KeyPair& pair : KeyMap) KeyState[pair.code] = state[pair.scancode] ? 0x80 : 0;
+        }
     }
-    std::memset(KeyState, 0, sizeof KeyState);
-    if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
-    SDL_PumpEvents();
-    const Uint8* state = SDL_GetKeyboardState(nullptr);
-    for (const KeyPair& pair : KeyMap) KeyState[pair.code] = state[pair.scancode] ? 0x80 : 0;
+    AddPadKeys(KeyState);
 }
 
 void ShutdownKeyboard() {
@@ -79,8 +86,8 @@ void ShutdownKeyboard() {
 bool KeyDownNow(int virtualKey) {
     int code = KeyCodeOfVirtualKey(virtualKey);
     if (code < 0) return false;
-    if (scriptedKeys) return scriptedKeys[code] != 0;
-    return SdlKeyDown(code);
+    const bool keyboard = scriptedKeys ? scriptedKeys[code] != 0 : SdlKeyDown(code);
+    return keyboard || PadHoldsKey(code);
 }
 
 void UseScriptedKeys(const uint8_t* keys) { scriptedKeys = keys; }

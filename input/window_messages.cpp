@@ -2,6 +2,8 @@
 
 #include <SDL.h>
 
+#include "input/gamepad.h"
+
 namespace {
 
 constexpr int QueueSize = 64;
@@ -17,8 +19,17 @@ bool IsToggleKey(const SDL_KeyboardEvent& key) {
     return (code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
 }
 
-// Turns the SDL events that mean something to the window into its messages. Escape is not one:
-// the frame functions poll it.
+void PostWindowEvent(const SDL_WindowEvent& window) {
+    switch (window.event) {
+    case SDL_WINDOWEVENT_EXPOSED: PostWindowMessage(WM_PAINT); break;
+    case SDL_WINDOWEVENT_FOCUS_LOST: PostWindowMessage(WM_KILLFOCUS); break;
+    case SDL_WINDOWEVENT_MINIMIZED: PostWindowMessage(WM_SIZE, SIZE_MINIMIZED); break;
+    default: break;
+    }
+}
+
+// Turns the SDL events that mean something to the window into its messages, and hands the rest
+// to the gamepads (plugged in, pulled out). Escape is not a message: the frame functions poll it.
 void PumpSdlEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
@@ -26,8 +37,10 @@ void PumpSdlEvents() {
             PostWindowMessage(WM_CLOSE);
         else if (event.type == SDL_KEYDOWN && IsToggleKey(event.key))
             PostWindowMessage(WM_TOGGLEFULLSCREEN);
-        else if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_EXPOSED)
-            PostWindowMessage(WM_PAINT);
+        else if (event.type == SDL_WINDOWEVENT)
+            PostWindowEvent(event.window);
+        else
+            HandleGamepadEvent(event);
     }
 }
 

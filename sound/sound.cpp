@@ -218,3 +218,16 @@ int ShutdownSound() {
     SoundFirstInit = true;
     return 1;
 }
+
+// The music is held too, so that it keeps still with a paused game whatever plays it.
+void PauseSounds() {
+    if (!deviceOpen) return;
+    Mix_Pause(-1);
+    Mix_PauseMusic();
+}
+
+void ResumeSounds() {
+    if (!deviceOpen) return;
+    Mix_Resume(-1);
+    Mix_ResumeMusic();
+}

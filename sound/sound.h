@@ -35,3 +35,7 @@ int StopAllSounds();
 int DeleteSoundSlot(int slot);
 int DeleteAllSounds();
 int ShutdownSound();
+
+// Holds every playing sound effect and the music where they are, and lets them go on.
+void PauseSounds();
+void ResumeSounds();

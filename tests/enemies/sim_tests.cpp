@@ -45,4 +45,22 @@ TEST(EnemiesInPlay, PunchingTheRDinoDownOpensSegment2) {
     EXPECT_EQ(SegmentNumber, 2);
 }
 
+TEST(EnemiesInPlay, TheDumpShowsEachBossPicture) {
+    ASSERT_TRUE(StartSimulator()) << SimulatorError();
+    ASSERT_TRUE(RunPasses(1, {KeyCodeNamed("F1")}));
+    BossState* bosses[] = {&RDino, &Ninja, &GroundDroid, &Devil};
+    const char* names[] = {"RDino", "Ninja", "GroundDroid", "Devil"};
+    for (int i = 0; i < 4; ++i) {
+        bosses[i]->object.currentFrame = 10 + i;
+        bosses[i]->nextFrame = 20 + i;
+    }
+    const std::string dump = Dump();
+    for (int i = 0; i < 4; ++i) {
+        const std::string at = std::string("\n") + names[i] + ".";
+        EXPECT_NE(dump.find(at + "currentFrame=" + std::to_string(10 + i) + "\n"), std::string::npos) << names[i];
+        EXPECT_NE(dump.find(at + "nextFrame=" + std::to_string(20 + i) + "\n"), std::string::npos) << names[i];
+    }
+    EXPECT_NE(dump.find("\nRDino.strikeFrame="), std::string::npos);
+}
+
 }  // namespace

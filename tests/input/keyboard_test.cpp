@@ -26,13 +26,13 @@ TEST(Keyboard, ScriptedKeysFeedTheSnapshotAndTheInstantQuery) {
 }
 
 TEST(Keyboard, EveryPolledVirtualKeyReadsItsOwnKeyCode) {
-    const int virtualKeys[] = {VK_ESCAPE, VK_RETURN, VK_F1, VK_F2, VK_F3, VK_F4, VK_F5};
-    const int codes[] = {DIK_ESCAPE, DIK_RETURN, DIK_F1, DIK_F2, DIK_F3, DIK_F4, DIK_F5};
-    for (int i = 0; i < 7; ++i) {
+    const int virtualKeys[] = {VK_ESCAPE, VK_RETURN, VK_F1, VK_F2, VK_F3, VK_F4, VK_F5, VK_P, VK_PAUSE};
+    const int codes[] = {DIK_ESCAPE, DIK_RETURN, DIK_F1, DIK_F2, DIK_F3, DIK_F4, DIK_F5, DIK_P, DIK_PAUSE};
+    for (int i = 0; i < 9; ++i) {
         uint8_t keys[256] = {};
         keys[codes[i]] = 0x80;
         UseScriptedKeys(keys);
-        for (int j = 0; j < 7; ++j) EXPECT_EQ(KeyDownNow(virtualKeys[j]), i == j) << i << " " << j;
+        for (int j = 0; j < 9; ++j) EXPECT_EQ(KeyDownNow(virtualKeys[j]), i == j) << i << " " << j;
     }
     UseScriptedKeys(nullptr);
 }

@@ -52,10 +52,22 @@ TEST(WindowMessages, SdlEventsBecomeWindowMessages) {
     SDL_Event quit{};
     quit.type = SDL_QUIT;
     SDL_PushEvent(&quit);
+    for (Uint8 what : {SDL_WINDOWEVENT_FOCUS_GAINED, SDL_WINDOWEVENT_FOCUS_LOST, SDL_WINDOWEVENT_RESTORED,
+                       SDL_WINDOWEVENT_MINIMIZED}) {
+        SDL_Event window{};
+        window.type = SDL_WINDOWEVENT;
+        window.window.event = what;
+        SDL_PushEvent(&window);
+    }
 
-    std::vector<int> messages;
+    std::vector<int> messages, wParams;
     WindowMessage msg;
-    while (PeekWindowMessage(&msg)) messages.push_back(msg.message);
-    EXPECT_EQ(messages, (std::vector<int>{WM_TOGGLEFULLSCREEN, WM_TOGGLEFULLSCREEN, WM_CLOSE}));
+    while (PeekWindowMessage(&msg)) {
+        messages.push_back(msg.message);
+        wParams.push_back(msg.wParam);
+    }
+    EXPECT_EQ(messages,
+              (std::vector<int>{WM_TOGGLEFULLSCREEN, WM_TOGGLEFULLSCREEN, WM_CLOSE, WM_KILLFOCUS, WM_SIZE}));
+    EXPECT_EQ(wParams.back(), SIZE_MINIMIZED);
     SDL_QuitSubSystem(SDL_INIT_EVENTS);
 }

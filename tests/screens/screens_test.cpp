@@ -1,5 +1,10 @@
 // The title's keys and segment jumps, the other screens' Enter, and the new-game rule.
+#include <SDL.h>
+
+#include <vector>
+
 #include "app/screens.h"
+#include "display/display.h"
 #include "game/segments.h"
 #include "tests/game/play_fixture.h"
 
@@ -122,6 +127,55 @@ TEST_F(Title, ANewGameAfterADeathClearsThePerRunState)
     EXPECT_EQ(WorldPosition, 15264);
     EXPECT_EQ(ViewOffsetY, 64);
     EXPECT_FLOAT_EQ(Barb.objects[0].posX, -14764.0f);
+}
+
+// The hero's rectangle on the back buffer.
+std::vector<uint8_t> HeroPicture()
+{
+    SDL_Surface* back = TheDisplay.backSurface;
+    std::vector<uint8_t> pixels;
+    for (int y = HeroGroundY; y < HeroGroundY + 74; ++y) {
+        const auto* row = static_cast<const uint8_t*>(back->pixels) + y * back->pitch;
+        pixels.insert(pixels.end(), row + HeroScreenX, row + HeroScreenX + 94);
+    }
+    return pixels;
+}
+
+TEST_F(Title, ANewGameAfterADeathOrAWinInMidJumpShowsTheHeroStanding)
+{
+    Start(DIK_F1);
+    RunPasses(1);
+    const std::vector<uint8_t> standing = HeroPicture();
+    ASSERT_EQ(HeroObject.currentFrame, 0);
+    // A death in the air: the jump picture is on show when it happens.
+    RunPasses(6, {DIK_RIGHT, DIK_UP});
+    ASSERT_EQ(HeroObject.currentFrame, 12);
+    HeroHealth = 0;
+    RunPasses(1, {DIK_RIGHT, DIK_UP});
+    ASSERT_EQ(GameState, GameStateDeath);
+    RunPasses(1, {DIK_RETURN});
+    RunPasses(1, {DIK_F1});
+    EXPECT_EQ(HeroObject.currentAnim, AnimWalkRight);
+    EXPECT_EQ(HeroObject.currentFrame, 0);
+    EXPECT_EQ(HeroObject.animStep, 0);
+    EXPECT_EQ(HeroObject.animTicks, 0);
+    RunPasses(1);
+    EXPECT_EQ(HeroPicture(), standing);
+
+    // A win in the air, facing left: the same.
+    ClearEnemies();
+    SegmentNumber = 5;
+    MoveTo(32280);
+    RunPasses(6, {DIK_LEFT, DIK_UP});
+    ASSERT_EQ(HeroObject.currentFrame, 16);
+    MoveTo(32300);
+    RunPasses(1, {DIK_LEFT, DIK_UP});
+    ASSERT_EQ(GameState, GameStateWin);
+    RunPasses(1, {DIK_RETURN});
+    RunPasses(1, {DIK_F1});
+    RunPasses(1);
+    EXPECT_EQ(HeroObject.currentFrame, 0);
+    EXPECT_EQ(HeroPicture(), standing);
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ Canvas DrawDeathPicture()
     DrawTextCentred(c, PictureW / 2, 128, "The shadow closes over the five lands once more.", body);
     DrawTextCentred(c, PictureW / 2, 152, "Rise again, and take up the sword.", body);
     const TextStyle enter{Face::Sans, 20, {Col(RampGrey, 7), Col(RampGrey, 5)}, ExtraBlack, 0, 0};
-    DrawTextCentred(c, PictureW / 2, 396, "Press Enter", enter);
+    DrawTextCentred(c, PictureW / 2, 396, "Press Enter or Start", enter);
     return c;
 }
 
@@ -74,6 +74,6 @@ Canvas DrawWinPicture()
     DrawTextCentred(c, PictureW / 2, 124, "The Devil is beaten and the five lands are free.", body);
     DrawTextCentred(c, PictureW / 2, 150, "Quorax has come home.", body);
     const TextStyle enter{Face::Sans, 20, {Col(RampYellow, 7), Col(RampYellow, 6)}, Col(RampBrown, 0), 0, 0};
-    DrawTextCentred(c, PictureW / 2, 400, "Press Enter", enter);
+    DrawTextCentred(c, PictureW / 2, 400, "Press Enter or Start", enter);
     return c;
 }

@@ -44,6 +44,6 @@ Canvas DrawStoryPicture()
         y += line[0][0] && y > 96 ? 30 : 26;
     }
     const TextStyle enter{Face::Sans, 20, {Col(RampYellow, 7), Col(RampOrange, 5)}, ExtraBlack, 0, 0};
-    DrawTextCentred(c, PictureW / 2, 396, "Press Enter", enter);
+    DrawTextCentred(c, PictureW / 2, 396, "Press Enter or Start", enter);
     return c;
 }

@@ -7,12 +7,26 @@
 
 namespace {
 
-void KeyLine(Canvas& c, int x, int y, const char* key, const char* what)
+// The key panel's three columns: the keyboard's key, the gamepad's button, what they do.
+constexpr int KeyColumn = 224;
+constexpr int PadColumn = 344;
+constexpr int WhatColumn = 458;
+constexpr int RowHeight = 18;
+
+void KeyLine(Canvas& c, int y, const char* key, const char* pad, const char* what)
 {
-    const TextStyle keyStyle{Face::Mono, 15, {Col(RampYellow, 7), Col(RampYellow, 5)}, ExtraBlack, 0, 0};
-    const TextStyle whatStyle{Face::Sans, 15, {Col(RampBone, 7)}, ExtraBlack, 0, 0};
-    DrawText(c, x, y, key, keyStyle);
-    DrawText(c, x + 150, y, what, whatStyle);
+    const TextStyle keyStyle{Face::Mono, 13, {Col(RampYellow, 7), Col(RampYellow, 5)}, ExtraBlack, 0, 0};
+    const TextStyle padStyle{Face::Mono, 13, {Col(RampIce, 7), Col(RampIce, 6)}, ExtraBlack, 0, 0};
+    const TextStyle whatStyle{Face::Sans, 13, {Col(RampBone, 7)}, ExtraBlack, 0, 0};
+    DrawText(c, KeyColumn, y, key, keyStyle);
+    DrawText(c, PadColumn, y, pad, padStyle);
+    DrawText(c, WhatColumn, y, what, whatStyle);
+}
+
+void Heading(Canvas& c, int y, const char* text)
+{
+    const TextStyle head{Face::Sans, 12, {Col(RampOrange, 6)}, ExtraBlack, 0, 0};
+    DrawText(c, KeyColumn, y, text, head);
 }
 
 }  // namespace
@@ -44,18 +58,25 @@ Canvas DrawTitlePicture()
     // The hero himself, twice his size, standing on the ridge.
     c.blit(ScaledUp(DrawHeroFrame(0), 2), 8, 440 - 2 * 74);
 
-    Panel(c, 210, 170, 412, 266, ExtraNight, ExtraBlack, Col(RampYellow, 4));
-    KeyLine(c, 230, 184, "F1 F2 F3 F4", "Start in land 1, 2, 3 or 4");
-    KeyLine(c, 230, 208, "F5", "The story");
-    KeyLine(c, 230, 232, "ESC", "Quit");
-    const TextStyle head{Face::Sans, 14, {Col(RampOrange, 6)}, ExtraBlack, 0, 0};
-    DrawText(c, 230, 266, "IN PLAY", head);
-    KeyLine(c, 230, 290, "LEFT RIGHT", "Walk");
-    KeyLine(c, 230, 314, "UP", "Jump");
-    KeyLine(c, 230, 338, "DOWN", "Crouch");
-    KeyLine(c, 230, 362, "SPACE", "Fire");
-    KeyLine(c, 230, 386, "RIGHT ALT", "Punch");
-    const TextStyle hint{Face::Sans, 12, {Col(RampGrey, 5)}, 0, 0, 0};
-    DrawText(c, 230, 412, "Bullets are few: save them for the bosses.", hint);
+    Panel(c, 210, 160, 418, 290, ExtraNight, ExtraBlack, Col(RampYellow, 4));
+    int y = 168;
+    const TextStyle columns{Face::Sans, 12, {Col(RampGrey, 6)}, ExtraBlack, 0, 0};
+    DrawText(c, KeyColumn, y, "KEYBOARD", columns);
+    DrawText(c, PadColumn, y, "GAMEPAD", columns);
+    KeyLine(c, y += RowHeight, "F1 F2 F3 F4", "START: 1", "Start in land 1-4");
+    KeyLine(c, y += RowHeight, "F5", "BACK", "The story");
+    KeyLine(c, y += RowHeight, "ESC", "BACK+START", "Quit");
+    Heading(c, y += RowHeight + 3, "IN PLAY");
+    KeyLine(c, y += RowHeight - 2, "LEFT RIGHT", "D-PAD STICK", "Walk");
+    KeyLine(c, y += RowHeight, "UP", "A", "Jump");
+    KeyLine(c, y += RowHeight, "DOWN", "D-PAD STICK", "Crouch");
+    KeyLine(c, y += RowHeight, "SPACE", "X", "Fire");
+    KeyLine(c, y += RowHeight, "RIGHT ALT", "B", "Punch");
+    KeyLine(c, y += RowHeight, "P  PAUSE", "START", "Pause, go on");
+    Heading(c, y += RowHeight + 3, "ANYWHERE");
+    KeyLine(c, y += RowHeight - 2, "F11", "", "Full screen");
+    KeyLine(c, y += RowHeight, "M", "", "Music on/off");
+    const TextStyle hint{Face::Sans, 11, {Col(RampGrey, 5)}, 0, 0, 0};
+    DrawText(c, KeyColumn, y + RowHeight + 2, "Bullets are few: save them for the bosses.", hint);
     return c;
 }

@@ -1,10 +1,12 @@
-// The per-frame costs of the support layer: one sprite draw, the clear, the present (headless).
+// The per-frame costs of the support layer: one sprite draw, the clear, the present (headless),
+// one line of the status text, plain and ringed.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 #include "blitter/blitter_object.h"
 #include "display/display.h"
+#include "display/text.h"
 
 namespace {
 
@@ -56,6 +58,23 @@ void FlipHeadless(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(FlipDisplay());
 }
 BENCHMARK(FlipHeadless);
+
+void StatusTextPlain(benchmark::State& state) {
+    DisplayUp display;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DrawTextGdi("QUORAX BULLETS: 10", 515, 1, 0x3232FF, TheDisplay.backSurface));
+    ShutdownText();
+}
+BENCHMARK(StatusTextPlain);
+
+void StatusTextOutlined(benchmark::State& state) {
+    DisplayUp display;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            DrawOutlinedText("QUORAX BULLETS: 10", 515, 1, 0x3232FF, StatusTextSize, TheDisplay.backSurface));
+    ShutdownText();
+}
+BENCHMARK(StatusTextOutlined);
 
 }  // namespace
 

@@ -56,6 +56,8 @@ void DumpGroup(std::ostream& out, const char* kind, const EnemyGroup& group, int
 void DumpBossCommon(std::ostream& out, const std::string& at, const BossState& boss) {
     Line(out, at + "posX", boss.object.posX);
     Line(out, at + "posY", boss.object.posY);
+    Line(out, at + "currentFrame", boss.object.currentFrame);
+    Line(out, at + "nextFrame", boss.nextFrame);
     Line(out, at + "contactPos", boss.contactPos);
     Line(out, at + "hitPoints", boss.hitPoints);
     Line(out, at + "engaged", boss.engaged);
@@ -65,11 +67,7 @@ void DumpThrower(std::ostream& out, const char* kind, const BossState& boss, boo
     const std::string at = std::string(kind) + '.';
     DumpBossCommon(out, at, boss);
     Line(out, at + "shotTravel", boss.shotTravel);
-    if (strikes) {
-        Line(out, at + "strikeFrame", boss.strikeFrame);
-    } else {
-        Line(out, at + "nextFrame", boss.nextFrame);
-    }
+    if (strikes) Line(out, at + "strikeFrame", boss.strikeFrame);
     Line(out, at + "frameTicks", boss.frameTicks);
     Line(out, at + "projectile.posX", boss.projectile.posX);
     Line(out, at + "projectile.posY", boss.projectile.posY);
@@ -79,7 +77,6 @@ void DumpChaser(std::ostream& out, const char* kind, const BossState& boss) {
     const std::string at = std::string(kind) + '.';
     DumpBossCommon(out, at, boss);
     Line(out, at + "patrolCount", boss.patrolCount);
-    Line(out, at + "nextFrame", boss.nextFrame);
     Line(out, at + "frameTicks", boss.frameTicks);
     Line(out, at + "chaseLeftPending", boss.chaseLeftPending);
     Line(out, at + "chaseRightPending", boss.chaseRightPending);

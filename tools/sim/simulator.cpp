@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/main_loop.h"
+#include "app/pause.h"
 #include "app/screens.h"
 #include "app/startup.h"
 #include "display/display.h"
@@ -38,7 +39,8 @@ struct KeyName {
 constexpr KeyName KeyNames[] = {
     {"LEFT", DIK_LEFT},     {"RIGHT", DIK_RIGHT}, {"UP", DIK_UP},   {"DOWN", DIK_DOWN}, {"SPACE", DIK_SPACE},
     {"RALT", DIK_RMENU},    {"ESCAPE", DIK_ESCAPE}, {"RETURN", DIK_RETURN}, {"F1", DIK_F1}, {"F2", DIK_F2},
-    {"F3", DIK_F3},         {"F4", DIK_F4},       {"F5", DIK_F5},       {"M", DIK_M},
+    {"F3", DIK_F3},         {"F4", DIK_F4},       {"F5", DIK_F5},     {"P", DIK_P},       {"PAUSE", DIK_PAUSE},
+    {"M", DIK_M},
 };
 
 // The generated pictures lie beside the programs; a simulator started elsewhere looks there.
@@ -148,6 +150,7 @@ void DumpGameState(std::ostream& out)
     Line(out, "StepDownActive", StepDownActive);
     Line(out, "StepDownFrames", StepDownFrames);
     Line(out, "VoicePlayed", VoicePlayed);
+    Line(out, "GamePaused", GamePaused);
     Line(out, "HeroObject.posX", HeroObject.posX);
     Line(out, "HeroObject.posY", HeroObject.posY);
     Line(out, "HeroObject.currentAnim", HeroObject.currentAnim);

@@ -10,7 +10,8 @@
 bool StartSimulator();
 const char* SimulatorError();
 
-// The key code of a script key name (LEFT RIGHT UP DOWN SPACE RALT ESCAPE RETURN F1..F5 M), or -1.
+// The key code of a script key name (LEFT RIGHT UP DOWN SPACE RALT ESCAPE RETURN F1..F5 P PAUSE M),
+// or -1.
 int KeyCodeNamed(const std::string& name);
 
 // Exactly these key codes are held, for KeyState and the instantaneous query alike, from the
