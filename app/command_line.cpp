@@ -19,10 +19,16 @@ constexpr const char* HelpText =
     "  Space              fire\n"
     "  Right Alt          punch\n"
     "  Enter              back to the title (story, death and win screens)\n"
+    "  P, Pause           pause play, and go on again\n"
+    "  M                  music on or off\n"
     "  F11, Alt+Enter     full screen or a window\n"
     "  Escape             quit\n"
     "\n"
-    "The game reads its pictures, palette and sounds from the working directory when it\n"
+    "Gamepad: D-pad or left stick walk and crouch, A jumps, X fires, B punches;\n"
+    "Start starts play, goes back to the title and pauses; Back shows the story;\n"
+    "Back and Start together quit.\n"
+    "\n"
+    "The game reads its pictures, palette, sounds and music from the working directory when it\n"
     "holds them, otherwise from its installed data folder.\n";
 
 }  // namespace

@@ -196,7 +196,7 @@ TEST(BackdropStartUp, AMissingBackdropStopsStartUpByName)
 {
     Folder folder("Backdrop3.BMP");
     EXPECT_FALSE(StartSimulator());
-    EXPECT_NE(std::strstr(SimulatorError(), "\"Backdrop3.BMP\""), nullptr) << SimulatorError();
+    EXPECT_NE(std::strstr(SimulatorError(), "Backdrop3.BMP: "), nullptr) << SimulatorError();
 }
 
 TEST(BackdropStartUp, APictureTooSmallForTheScreenStopsStartUpByName)
