@@ -23,7 +23,9 @@ if [ "${1:-}" = "--play" ]; then
   done
   [ -n "$window" ] || { echo "the installed game opened no window" >&2; exit 1; }
   sleep 2  # a few frames of the title
-  xprop -id "$window" _NET_WM_ICON | grep -q 'Icon (64 x 64)' || { echo "the window has no icon" >&2; exit 1; }
+  # Read whole first: grep -q leaving early would kill xprop with SIGPIPE and fail the pipeline.
+  icon=$(xprop -id "$window" _NET_WM_ICON)
+  grep -q 'Icon (64 x 64)' <<<"$icon" || { echo "the window has no icon" >&2; exit 1; }
   echo "installed game: the window carries its 64x64 icon"
   import -window root "$shot"
   mean=$(convert "$shot" -colorspace Gray -format '%[fx:mean]' info:)
