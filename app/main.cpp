@@ -4,6 +4,7 @@
 #include "app/data_folder.h"
 #include "app/launch.h"
 #include "app/main_loop.h"
+#include "app/ready_line.h"
 #include "app/startup.h"
 #include "app/window.h"
 #include "display/display.h"
@@ -30,6 +31,7 @@ int main(int argc, char** argv) {
         ShutDown();
         return 1;
     }
+    AnnounceReady();
     const int exitCode = RunMainLoop();
     if (exitCode == 1) std::fprintf(stderr, "quorax: play cannot go on: %s\n", TileSetError());
     ShutDown();

@@ -26,7 +26,7 @@ fuzz() {
   local name=$1; shift
   local log=$work/$name.log
   echo "== fuzzing the $name reader for $seconds s"
-  if "$dir/fuzz/quorax-fuzz-$name" -max_total_time="$seconds" -timeout=25 -print_final_stats=1 \
+  if "$dir/fuzz/quorax-fuzz-$name" -max_total_time="$seconds" -timeout=60 -print_final_stats=1 \
       -artifact_prefix="$work/artifacts/$name-" "$@" "$work/corpus/$name" >"$log" 2>&1; then
     grep -E "^#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss_mb" "$log" || true
   else

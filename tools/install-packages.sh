@@ -10,7 +10,7 @@ packages=(
 if [ "${1:-}" = "--tests" ]; then
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot xauth
-    clang libfuzzer-14-dev libclang-rt-14-dev)
+    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng)
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -9,38 +9,30 @@ shot=$repo/build-package/installed-game.png
 
 # Inside the X server: a window manager, the game started from /tmp, a look at its window, Escape.
 if [ "${1:-}" = "--play" ]; then
+  work=$(mktemp -d)
+  source "$repo/tests/support/screen.sh"
   openbox >/dev/null 2>&1 &
   wm=$!
-  trap 'kill $wm 2>/dev/null || true' EXIT
-  sleep 1
+  trap 'kill $wm 2>/dev/null || true; rm -rf "$work"' EXIT
+  wait_until "the window manager" manager_up
   cd /tmp
-  SDL_AUDIODRIVER=dummy /usr/games/quorax &
+  SDL_AUDIODRIVER=dummy QUORAX_TEST_READY=1 /usr/games/quorax >"$work/stdout" &
   game=$!
-  window=
-  for _ in $(seq 50); do
-    window=$(xdotool search --name '^QUORAX$' 2>/dev/null | head -1) && [ -n "$window" ] && break
-    sleep 0.2
-  done
-  [ -n "$window" ] || { echo "the installed game opened no window" >&2; exit 1; }
-  sleep 2  # a few frames of the title
+  wait_until "the installed game's start-up" said_ready $game "$work/stdout" ||
+    { echo "the installed game did not start" >&2; exit 1; }
+  wait_until "the installed game's window" xdotool search --name '^QUORAX$' ||
+    { echo "the installed game opened no window" >&2; exit 1; }
+  window=$(xdotool search --name '^QUORAX$' | head -1)
   # Read whole first: grep -q leaving early would kill xprop with SIGPIPE and fail the pipeline.
   icon=$(xprop -id "$window" _NET_WM_ICON)
   grep -q 'Icon (64 x 64)' <<<"$icon" || { echo "the window has no icon" >&2; exit 1; }
   echo "installed game: the window carries its 64x64 icon"
-  import -window root "$shot"
-  mean=$(convert "$shot" -colorspace Gray -format '%[fx:mean]' info:)
-  echo "installed game: screenshot $shot, mean brightness $mean"
-  awk -v m="$mean" 'BEGIN { exit !(m > 0.05) }' || { echo "the installed game's window is black" >&2; exit 1; }
-  xdotool keydown Escape; sleep 0.1; xdotool keyup Escape
-  for _ in $(seq 50); do
-    kill -0 $game 2>/dev/null || break
-    sleep 0.1
-  done
-  if kill -0 $game 2>/dev/null; then
-    kill $game
-    echo "the installed game did not end on Escape" >&2
-    exit 1
-  fi
+  wait_until "the installed game's title on screen" shows_picture title ||
+    { echo "the installed game's window is black" >&2; exit 1; }
+  cp "$work/title.png" "$shot"
+  echo "installed game: screenshot $shot, mean brightness $(mean title)"
+  hold Escape "the installed game to end on Escape" ended $game ||
+    { kill $game; echo "the installed game did not end on Escape" >&2; exit 1; }
   wait $game  # set -e: a non-zero exit code fails the test
   echo "installed game: Escape ended it with exit code 0"
   exit 0

@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
@@ -17,20 +18,14 @@ namespace {
 // A prefix with the installed layout: <root>/games holds the program, <root>/share/games/quorax
 // the data, and <root>/elsewhere is a working directory without the game's files.
 struct DataFolder : ::testing::Test {
-    fs::path root, program, installed, elsewhere, before;
+    ScratchFolder root;
+    const fs::path program = root / "games";
+    const fs::path installed = root / "share/games/quorax";
+    const fs::path elsewhere = root / "elsewhere";
     void SetUp() override {
-        before = fs::current_path();
-        root = fs::temp_directory_path() /
-               (std::string("quorax-data-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(root);
-        program = root / "games";
-        installed = root / "share" / "games" / "quorax";
-        elsewhere = root / "elsewhere";
+        // Entered so that the working directory the tests move to is given back at their end.
+        root.Enter();
         for (const fs::path& p : {program, installed, elsewhere}) fs::create_directories(p);
-    }
-    void TearDown() override {
-        fs::current_path(before);
-        fs::remove_all(root);
     }
     static void Mark(const fs::path& folder) { std::ofstream(folder / "title.bmp") << "BM"; }
 };

@@ -5,16 +5,15 @@
 #include <filesystem>
 #include <set>
 
-#include <unistd.h>
-
 #include "asset_files.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 TEST(Determinism, ASecondRunWritesTheSameFilesByteForByte)
 {
-    const fs::path scratch = fs::temp_directory_path() / ("quorax-assetgen-" + std::to_string(::getpid()));
-    fs::remove_all(scratch);
+    const ScratchFolder folder;
+    const fs::path scratch = folder / "assets";
     const std::string command = std::string("\"") + QUORAX_ASSETGEN + "\" \"" + scratch.string() + "\"";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
 
@@ -28,7 +27,6 @@ TEST(Determinism, ASecondRunWritesTheSameFilesByteForByte)
     // The build's own run wrote the working directory's copies.
     for (const std::string& name : expected)
         EXPECT_TRUE(ReadWholeFile((scratch / name).string()) == ReadWholeFile(name)) << name;
-    fs::remove_all(scratch);
 }
 
 TEST(Determinism, TheGeneratorRefusesAMissingOutputFolderArgument)

@@ -4,12 +4,13 @@
 
 #include "display/bitmap_file.h"
 #include "bmp_bytes.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 struct Bitmaps : ::testing::Test {
-    void SetUp() override { EnterTempFolder(); }
+    void SetUp() override { folder.Enter(); }
+    ScratchFolder folder;
     void TearDown() override { UnloadBitmapFile(&bitmap); }
     int Load(const std::vector<uint8_t>& bytes) {
         WriteBytes("t.bmp", bytes);

@@ -5,12 +5,13 @@
 
 #include "bmp_bytes.h"
 #include "display/bitmap_file.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 struct BitmapVariants : ::testing::Test {
-    void SetUp() override { EnterTempFolder(); }
+    void SetUp() override { folder.Enter(); }
+    ScratchFolder folder;
     void TearDown() override { UnloadBitmapFile(&bitmap); }
     int Load(const std::vector<uint8_t>& bytes) {
         WriteBytes("t.bmp", bytes);

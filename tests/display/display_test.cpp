@@ -2,15 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "display/display.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 uint8_t Pixel(SDL_Surface* s, int x, int y) { return static_cast<uint8_t*>(s->pixels)[y * s->pitch + x]; }
 
 struct Display : ::testing::Test {
+    ScratchFolder folder;
     void SetUp() override {
-        EnterTempFolder();
+        folder.Enter();
         ASSERT_EQ(InitDisplay(640, 480, 8, 0), 1);
     }
     void TearDown() override { ShutdownDisplay(); }
@@ -34,7 +35,8 @@ TEST_F(Display, BackBufferIsIndexedWithAWholeScreenClipList) {
 }
 
 TEST(DisplayPalette, MissingFileLeavesTheStartPaletteBlackAndAFileIsLoaded) {
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     ASSERT_EQ(InitDisplay(640, 480, 8, 0), 1);
     EXPECT_EQ(TheDisplay.displayPalette->colors[7].r, 0);
     ShutdownDisplay();

@@ -7,12 +7,14 @@
 
 #include "display/font_file.h"
 #include "display/text.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
 
 TEST(FontFile, TheFirstFolderHoldingTheFontIsTakenAndADirectoryOfThatNameIsNot) {
-    const fs::path root = EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
+    const fs::path& root = folder.Path();
     for (const char* f : {"a", "b", "c"}) fs::create_directories(root / f);
     fs::create_directories(root / "a" / FontFileName);
     WriteText((root / "b" / FontFileName).string(), "b");
@@ -22,7 +24,8 @@ TEST(FontFile, TheFirstFolderHoldingTheFontIsTakenAndADirectoryOfThatNameIsNot) 
 }
 
 TEST(FontFile, TheWorkingDirectoryComesBeforeTheSystemFolders) {
-    const fs::path root = EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     const auto folders = FontFolders();
     ASSERT_GE(folders.size(), 2u);
     EXPECT_EQ(folders.front(), fs::current_path());
@@ -30,14 +33,17 @@ TEST(FontFile, TheWorkingDirectoryComesBeforeTheSystemFolders) {
 }
 
 TEST(FontFile, TheGameFindsTheSystemFontFromAFolderWithoutOne) {
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     ShutdownText();
     ASSERT_EQ(OpenTextFont(), 1) << TextFontError();
     ShutdownText();
 }
 
 TEST(FontFile, AnUnreadableFontIsNamedWithWhereItWasFound) {
-    const fs::path root = EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
+    const fs::path& root = folder.Path();
     WriteText(FontFileName, "not a font");
     ShutdownText();
     EXPECT_EQ(OpenTextFont(), 0);

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "display/bitmap_file.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -41,7 +41,8 @@ TEST(ImageMagickFiles, HeadersOf124BytesAndRunLengthPixelsShowThePictureUnchange
 {
     if (std::system("command -v convert >/dev/null 2>&1") != 0) GTEST_SKIP() << "ImageMagick is not installed";
     const std::filesystem::path assets = std::filesystem::current_path();
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     // BMP: writes a 124-byte header, BMP3: a 40-byte one; both compress 8-bit pixels with RLE8 unless told not to.
     const char* forms[] = {"BMP:", "BMP3:", "-compress None BMP:", "-compress None BMP3:"};
     for (const char* name : {"title.bmp", "Barb.BMP"}) {

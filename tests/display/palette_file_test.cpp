@@ -1,10 +1,11 @@
 #include <gtest/gtest.h>
 
 #include "display/display.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 TEST(PaletteFile, NumbersKeepTheirLowEightBits) {
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     WriteText("p.pal", "256 -1 511 4\n+7 99999999999999999999999 300 0\n");
     PALETTEENTRY entries[256] = {};
     ASSERT_EQ(LoadPaletteFile("p.pal", entries), 1);
@@ -18,7 +19,8 @@ TEST(PaletteFile, NumbersKeepTheirLowEightBits) {
 }
 
 TEST(PaletteFile, JunkOrAnEarlyEndStopsTheScanAndKeepsTheRest) {
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     WriteText("junk.pal", "1 2 3 4\n5 6 x 8\n9 9 9 9\n");
     PALETTEENTRY entries[256];
     for (PALETTEENTRY& e : entries) e = PALETTEENTRY{77, 77, 77, 77};
@@ -37,7 +39,8 @@ TEST(PaletteFile, JunkOrAnEarlyEndStopsTheScanAndKeepsTheRest) {
 }
 
 TEST(PaletteFile, MissingFileIsReported) {
-    EnterTempFolder();
+    ScratchFolder folder;
+    folder.Enter();
     PALETTEENTRY entries[256] = {};
     EXPECT_EQ(LoadPaletteFile("none.pal", entries), 0);
     EXPECT_EQ(LoadPaletteFile(nullptr, entries), 0);

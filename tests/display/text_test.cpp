@@ -6,13 +6,14 @@
 
 #include "display/display.h"
 #include "display/text.h"
-#include "temp_folder.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
 struct Text : ::testing::Test {
+    ScratchFolder folder;
     void SetUp() override {
-        EnterTempFolder();
+        folder.Enter();
         ASSERT_EQ(InitDisplay(640, 480, 8, 0), 1);
         PALETTEENTRY entries[256] = {};
         entries[0] = PALETTEENTRY{255, 40, 40, 0};  // the key: must never be chosen

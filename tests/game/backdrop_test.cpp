@@ -7,13 +7,12 @@
 #include <cstring>
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "app/startup.h"
 #include "display/bitmap_file.h"
 #include "display/display.h"
 #include "game/new_game.h"
 #include "tests/game/play_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -169,27 +168,18 @@ TEST_F(Play, TheTileSwitchAtSevenThousandBringsTheHarbourSkyInTheSameFrame)
 class Folder {
 public:
     explicit Folder(const std::string& missing, const std::string& standIn = "")
-        : home_(std::filesystem::current_path()),
-          folder_(std::filesystem::temp_directory_path() / ("quorax-backdrops-" + std::to_string(::getpid())))
     {
-        std::filesystem::remove_all(folder_);
-        std::filesystem::create_directories(folder_);
-        for (const auto& entry : std::filesystem::directory_iterator(home_)) {
+        const std::filesystem::path home = std::filesystem::current_path();
+        for (const auto& entry : std::filesystem::directory_iterator(home)) {
             const std::string name = entry.path().filename().string();
             if (name != missing) std::filesystem::create_symlink(entry.path(), folder_ / name);
         }
-        if (!standIn.empty()) std::filesystem::create_symlink(home_ / standIn, folder_ / missing);
-        std::filesystem::current_path(folder_);
-    }
-    ~Folder()
-    {
-        std::filesystem::current_path(home_);
-        std::filesystem::remove_all(folder_);
+        if (!standIn.empty()) std::filesystem::create_symlink(home / standIn, folder_ / missing);
+        folder_.Enter();
     }
 
 private:
-    std::filesystem::path home_;
-    std::filesystem::path folder_;
+    ScratchFolder folder_;
 };
 
 TEST(BackdropStartUp, AMissingBackdropStopsStartUpByName)

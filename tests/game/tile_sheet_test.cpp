@@ -9,6 +9,7 @@
 #include "game/tile_set.h"
 #include "tests/display/bmp_bytes.h"
 #include "tests/game/play_fixture.h"
+#include "tests/support/scratch_folder.h"
 
 namespace {
 
@@ -19,25 +20,16 @@ class SheetFolder : public Play {
 protected:
     void SetUp() override
     {
-        home = fs::current_path();
-        folder = fs::temp_directory_path() /
-                 (std::string("quorax-sheets-") + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(folder);
-        fs::create_directories(folder);
         for (const fs::directory_entry& entry : fs::directory_iterator(home)) {
             const std::string extension = entry.path().extension().string();
             if (extension == ".BMP" || extension == ".bmp" || extension == ".wav" || extension == ".PAL")
-                fs::copy_file(entry.path(), folder / entry.path().filename());
+                fs::copy_file(entry.path(), folder / entry.path().filename().string());
         }
-        fs::current_path(folder);
-    }
-    void TearDown() override
-    {
-        fs::current_path(home);
-        fs::remove_all(folder);
+        folder.Enter();
     }
     void HalveFile(const std::string& name) const { fs::resize_file(folder / name, fs::file_size(folder / name) / 2); }
-    fs::path home, folder;
+    const fs::path home = fs::current_path();
+    ScratchFolder folder;
 };
 
 }  // namespace

@@ -11,35 +11,25 @@ if [ "${2:-}" != --inside ]; then
 fi
 
 work=$(mktemp -d)
+source "$(dirname "$0")/../support/screen.sh"
+fail() { echo "$1"; kill "$pid" 2>/dev/null; exit 1; }
 trap 'rm -rf "$work"' EXIT
-shot() { import -window root "$work/$1.png"; }
-# xdotool key is shorter than a frame: hold each key for several frames.
-press() { xdotool keydown "$1"; sleep 0.3; xdotool keyup "$1"; }
 # Unset so that SDL picks the X11 video driver even under a test environment.
 unset SDL_VIDEODRIVER
 
 cd "$(dirname "$game")"
 # The X11 and D-Bus libraries that SDL loads keep a few allocations to the end of the process:
 # not the game's leaks, so leak detection is off for this one run.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_AUDIODRIVER=dummy "$game" &
+ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" SDL_AUDIODRIVER=dummy QUORAX_TEST_READY=1 \
+  "$game" >"$work/stdout" &
 pid=$!
-xdotool search --sync --onlyvisible --name QUORAX >/dev/null
+wait_until "the game's start-up" said_ready "$pid" "$work/stdout" || fail "the game did not start"
+wait_until "the game's window" xdotool search --onlyvisible --name '^QUORAX$' || fail "no window"
+# Without a window manager the keys go to the window under the pointer.
 xdotool mousemove 320 240
-sleep 1.5
-shot title
-press F1
-sleep 1
-shot play
-press Escape
-for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$pid" 2>/dev/null; then
-  echo "the game did not end on Escape"; kill "$pid"; exit 1
-fi
+wait_until "the title on screen" shows_picture title || fail "the title screen stayed black"
+hold F1 "F1 to change the picture" changed_from title play || fail "F1 did not start play"
+hold Escape "the game to end on Escape" ended "$pid" || fail "the game did not end on Escape"
 wait "$pid"; status=$?
 [ "$status" -eq 0 ] || { echo "exit code $status"; exit 1; }
-
-mean() { convert "$work/$1.png" -colorspace Gray -format "%[fx:mean]" info:; }
-[ "$(mean title)" != 0 ] || { echo "the title screen stayed black"; exit 1; }
-changed=$(compare -metric AE "$work/title.png" "$work/play.png" null: 2>&1 || true)
-[ "${changed%%.*}" -gt 10000 ] || { echo "F1 did not change the screen ($changed pixels)"; exit 1; }
 echo "title shown, play started, exit code 0"

@@ -3,15 +3,14 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "sound/music.h"
 #include "sound/sound.h"
 #include "tests/game/play_fixture.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/wait_for.h"
 
 namespace {
 
@@ -33,9 +32,9 @@ TEST_F(Music, TitleThemeFollowsTheVoiceAndGoesOnThroughTheStory)
     EXPECT_TRUE(Mix_PlayingMusic());
     EXPECT_TRUE(Mix_Playing(VoiceSound)) << "the music must not cut the voice short";
     EXPECT_EQ(Mix_VolumeMusic(-1), MusicVolume);
-    SDL_Delay(300);  // the device plays in real time: let the piece get under way
+    // The device plays in real time: the piece gets under way.
+    ASSERT_TRUE(WaitFor([] { return PositionOfPlayingPiece() > 0.1; })) << "at " << PositionOfPlayingPiece() << " s";
     const double before = PositionOfPlayingPiece();
-    EXPECT_GT(before, 0.1);
     RunPasses(2, {DIK_F5});
     EXPECT_EQ(GameState, GameStateStory);
     RunPasses(2, {DIK_RETURN});
@@ -66,7 +65,7 @@ TEST_F(Music, AJumpFromTheTitlePlaysTheLandItLandsIn)
 {
     RunPasses(1, {DIK_F4});
     EXPECT_EQ(ActiveMusicId, MusicLand1 + 3);
-    SDL_Delay(200);
+    ASSERT_TRUE(WaitFor([] { return PositionOfPlayingPiece() > 0.1; })) << "at " << PositionOfPlayingPiece() << " s";
     const double before = PositionOfPlayingPiece();
     // The first game frame loads the tile sets of lands 2, 3 and 4 in turn: land 4's theme goes on.
     Frames(1);
@@ -180,20 +179,17 @@ protected:
     void SetUp() override
     {
         const auto source = std::filesystem::current_path();
-        folder_ = std::filesystem::temp_directory_path() / ("quorax-music-" + std::to_string(getpid()));
-        std::filesystem::create_directories(folder_);
         for (const auto& entry : std::filesystem::directory_iterator(source)) {
             const std::string name = entry.path().filename().string();
             if (name == "MusicLand2.ogg" || name == "MusicLand3.ogg") continue;
             std::filesystem::create_symlink(entry.path(), folder_ / name);
         }
-        std::ofstream(folder_ / "MusicLand3.ogg") << "OggS, but not really";
-        std::filesystem::current_path(folder_);
+        WriteText(folder_ / "MusicLand3.ogg", "OggS, but not really");
+        folder_.Enter();
         Play::SetUp();
     }
-    void TearDown() override { std::filesystem::remove_all(folder_); }
 
-    std::filesystem::path folder_;
+    ScratchFolder folder_;
 };
 
 TEST_F(MusicFilesBroken, ThatPieceStaysSilentWithOneLineAndNothingElseChanges)

@@ -3,20 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <filesystem>
-#include <fstream>
 
 #include "sound/sound.h"
+#include "tests/support/scratch_folder.h"
+#include "tests/support/wait_for.h"
 #include "wave_bytes.h"
 
 namespace {
 
 struct Sound : ::testing::Test {
+    ScratchFolder folder;
     void SetUp() override {
-        const auto folder = std::filesystem::temp_directory_path() /
-                            ("quorax-sound-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
+        folder.Enter();
         ASSERT_EQ(InitSound(), 1);
     }
     void TearDown() override {
@@ -24,7 +22,7 @@ struct Sound : ::testing::Test {
         ShutdownSound();
     }
     static int Load(const std::vector<uint8_t>& bytes, const char* name = "s.wav") {
-        std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+        WriteBytes(name, bytes);
         return LoadWaveFile(name, DSBCAPS_CTRLVOLUME | DSBCAPS_CTRLPAN | DSBCAPS_CTRLFREQUENCY);
     }
 };
@@ -94,8 +92,10 @@ void Listen(void*, Uint8* stream, int) {
     blocks.store(n + 1);
 }
 
+// The device takes a block every 512 frames (about 12 ms) in real time: waits until it has taken
+// more than `after`, and returns the count then.
 int WaitForBlock(int after) {
-    for (int i = 0; i < 2000 && blocks.load() <= after; ++i) SDL_Delay(1);
+    EXPECT_TRUE(WaitFor([after] { return blocks.load() > after; })) << "the device took no block after " << after;
     return blocks.load();
 }
 
@@ -151,9 +151,8 @@ TEST_F(Sound, PausedSoundsKeepTheirPlaceAndGoOnWhenResumed) {
     PauseSounds();
     EXPECT_EQ(Mix_Paused(0), 1);
     EXPECT_EQ(Mix_PausedMusic(), 1);  // no music loaded: harmless, and held all the same
-    // Paused for longer than the whole sound lasts: the blocks are silent and it does not end.
-    SDL_Delay(700);
-    seen = WaitForBlock(blocks.load());
+    // Paused for longer than the whole sound lasts (43 blocks): the blocks are silent and it does not end.
+    seen = WaitForBlock(blocks.load() + 60);
     ASSERT_LE(seen, 4096);
     EXPECT_EQ(firstSample[seen - 1], 0);
     EXPECT_EQ(Mix_Playing(0), 1);

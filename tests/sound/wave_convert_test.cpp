@@ -4,20 +4,18 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "sound/sound.h"
+#include "tests/support/scratch_folder.h"
 #include "wave_bytes.h"
 
 namespace {
 
 struct SoundFormats : ::testing::Test {
+    ScratchFolder folder;
     void SetUp() override {
-        const auto folder = std::filesystem::temp_directory_path() / "quorax-sound-formats";
-        std::filesystem::create_directories(folder);
-        std::filesystem::current_path(folder);
+        folder.Enter();
         ASSERT_EQ(InitSound(), 1);
         Mix_QuerySpec(&rate, &format, &channels);
         if (rate != 44100 || format != AUDIO_S16SYS || channels != 2) GTEST_SKIP() << "not a 16-bit stereo 44.1 kHz device";
@@ -28,7 +26,7 @@ struct SoundFormats : ::testing::Test {
     }
     static int Load(const WaveSpec& spec) {
         const auto bytes = Wave(spec);
-        std::ofstream("s.wav", std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()), long(bytes.size()));
+        WriteBytes("s.wav", bytes);
         return LoadWaveFile("s.wav", 0);
     }
     // The converted sound as 16-bit stereo frames.
