@@ -193,3 +193,19 @@ TEST_F(Pacing, MeasuredRefreshOutsideWhatCanPaceFallsBackToTheClock) {
     EXPECT_TRUE(PacedByRefresh());
     TheDisplay.refreshMs = 0;
 }
+
+TEST_F(Pacing, CalledOncePerAnimationFrameThePassRunsAFrameOnlyWhenThirtyMillisecondsHavePassed) {
+    // A page calls the pass alone, once per refresh of its 60 Hz screen, and presents nothing itself.
+    Screen.vsync = false;
+    PaceByRefresh(0);
+    int exitCode = 0;
+    for (int call = 0; call < 600; ++call) {
+        Screen.nowUs = call * Screen.refreshUs;
+        HoldKeys(call == 40 ? std::vector<int>{DIK_F1} : std::vector<int>{});
+        ASSERT_TRUE(MainLoopPass(&exitCode));
+    }
+    EXPECT_NE(GameState, GameStateTitle);  // the F1 of an even call was seen
+    EXPECT_NEAR(static_cast<double>(Screen.shownAtRefresh.size()), 300.0, 1.0);
+    EXPECT_GE(ShortestFrameStartGap(), FrameTime);
+    for (uint64_t shown : RefreshesShown()) ASSERT_EQ(shown, 2u);
+}
