@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cmath>
 
 uint32_t ClockStart = 0;
@@ -71,9 +72,11 @@ int RefreshesPerFrame(double period) {
 void PaceByRefresh(double period) {
     const int refreshes = RefreshesPerFrame(period);
     refreshMs = refreshes ? period : 0;
-    // Frames begin only right after a refresh, so their starts lie whole refreshes apart; half a
-    // refresh short of the due one absorbs the wake-up jitter and the clock's millisecond steps.
-    frameDueAfter = refreshes ? (refreshes - 0.5) * period : FrameTime;
+    // Frames begin only right after a refresh, so their starts lie whole refreshes apart: half a
+    // refresh short of the due one absorbs the wake-up jitter. A millisecond short of FrameTime
+    // absorbs the clock's millisecond steps, and holds the frame time should the window move to a
+    // faster screen than the one measured.
+    frameDueAfter = refreshes ? std::max((refreshes - 0.5) * period, FrameTime - 1.0) : FrameTime;
 }
 
 bool PacedByRefresh() { return refreshMs > 0; }
