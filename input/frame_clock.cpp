@@ -65,7 +65,8 @@ void IdleMilliseconds(uint32_t ms) {
 
 int RefreshesPerFrame(double period) {
     if (!(period >= FastestRefreshMs && period <= SlowestRefreshMs)) return 0;
-    // The tiny allowance keeps 100 Hz at three refreshes when its period is measured as 9.9999 ms.
+    // The tiny allowance keeps a period a rounding error short of dividing 30 ms (10 ms at
+    // 100 Hz) at the whole number it divides into.
     return static_cast<int>(std::ceil(FrameTime / period - 1e-6));
 }
 
