@@ -140,17 +140,6 @@ TEST(PresentSharp, At1280x1024ThePictureIsDoubledExactlyBetweenBlackBars) {
     }
 }
 
-TEST(PresentSharp, At1920x1080PicturePixelsAreEvenlyWideInsideSideBars) {
-    Screen screen(1920, 1080);
-    ASSERT_TRUE(screen.Draw([](int x, int) { return x % 2 == 1; })) << SDL_GetError();
-    EXPECT_EQ(screen.factor, 3);
-    std::vector<uint32_t> row;
-    for (int x = 240; x < 1680; ++x) row.push_back(screen.At(x, 500));
-    ExpectEvenPixels(Measure(row), 640, 2.25);
-    EXPECT_EQ(screen.At(239, 500), 0xFF000000u);
-    EXPECT_EQ(screen.At(1680, 500), 0xFF000000u);
-}
-
 TEST(RefreshRate, ASteadyRunOfPresentsGivesItsPeriodAndAnUnevenOneNone) {
     const double refresh[] = {16.6, 16.7, 16.8, 16.7, 33.4, 16.6, 16.7, 16.7};  // one refresh missed
     EXPECT_NEAR(SteadyPeriod(refresh, 8), 16.7, 1e-9);

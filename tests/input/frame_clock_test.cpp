@@ -79,22 +79,6 @@ TEST(FramePacing, EachFrameLastsTheFewestWholeRefreshesThatMakeThirtyMillisecond
     EXPECT_EQ(RefreshesPerFrame(0.0 / 0.0), 0);
 }
 
-TEST_F(FakeClock, ByTheClockAFrameIsDueThirtyMillisecondsAfterTheLastBeganAndEndPassWaitsForIt) {
-    PaceByRefresh(0);
-    fakeTicks = 2000;
-    EXPECT_TRUE(FrameDue());  // no frame yet in this clock
-    StartClock();
-    fakeTicks += 29;
-    EXPECT_FALSE(FrameDue());
-    fakeTicks += 1;
-    EXPECT_TRUE(FrameDue());
-    StartClock();
-    fakeTicks += 7;
-    EndPass();
-    EXPECT_EQ(fakeTicks, 2060u);
-    EXPECT_TRUE(FrameDue());
-}
-
 TEST_F(FakeClock, ByTheRefreshAFrameIsDueOnThePassThatCompletesItsRefreshes) {
     PaceByRefresh(1000.0 / 60);
     EXPECT_TRUE(PacedByRefresh());
