@@ -23,6 +23,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     ShowWindowIcon(window);
+    PaceByDisplay();
     // Only the game itself listens to pads (the simulator replays scripts, untouched by a pad
     // on the desk); without them the keyboard still plays.
     InitGamepads();

@@ -5,21 +5,22 @@
 #include "display/display.h"
 #include "game/game_frame.h"
 #include "game/game_state.h"
+#include "input/frame_clock.h"
 #include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "sound/music.h"
 
-void RunFrameFunction(int state) {
+bool RunFrameFunction(int state) {
     switch (state) {
-    case GameStateTitle: TitleScreenFrame(); break;
+    case GameStateTitle: TitleScreenFrame(); return true;
     // A land whose tile sheet cannot be read cannot be played: the game ends (main names the sheet).
     case GameStatePlay:
         if (!GameFrame()) PostQuitMessage(1);
-        break;
-    case GameStateDeath: DeathScreenFrame(); break;
-    case GameStateWin: WinScreenFrame(); break;
-    case GameStateStory: StoryScreenFrame(); break;
-    default: break;  // no frame: the loop only pumps messages
+        return true;
+    case GameStateDeath: DeathScreenFrame(); return true;
+    case GameStateWin: WinScreenFrame(); return true;
+    case GameStateStory: StoryScreenFrame(); return true;
+    default: return false;  // no frame: the loop only pumps messages
     }
 }
 
@@ -54,6 +55,7 @@ void MainWindowProc(const WindowMessage& msg) {
 namespace {
 
 bool MusicKeyHeld = false;
+bool FrameShown = false;  // this pass ran a frame function, whose present waited for the refresh
 
 // M switches the music once per press, on every screen, whatever the frame function reads.
 void MusicKeyStep() {
@@ -73,16 +75,30 @@ bool MainLoopPass(int* exitCode) {
         }
         MainWindowProc(msg);
     }
+    FrameShown = false;
+    if (!FrameDue()) return true;
+    StartClock();
     SetPadStartKey(PadStartKey(GameState));
-    if (!PauseStep()) RunFrameFunction(GameState);
+    if (!PauseStep()) FrameShown = RunFrameFunction(GameState);
     MusicKeyStep();
     UpdateMusic();  // the piece the frame asked for, from the picture it has just shown
     return true;
 }
 
+void WaitForNextPass() {
+    // Paced by the refresh, a pass without a new picture shows the last one again: that present
+    // is what waits for the next refresh.
+    if (PacedByRefresh() && !FrameShown) PresentAgain();
+    EndPass();
+}
+
+void PaceByDisplay() {
+    PaceByRefresh(TheDisplay.refreshMs);
+    if (!PacedByRefresh()) StopWaitingForRefresh();
+}
+
 int RunMainLoop() {
     int exitCode = 0;
-    while (MainLoopPass(&exitCode)) {
-    }
+    while (MainLoopPass(&exitCode)) WaitForNextPass();
     return exitCode;
 }

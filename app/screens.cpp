@@ -6,7 +6,6 @@
 #include "game/game_state.h"
 #include "game/new_game.h"
 #include "game/world.h"
-#include "input/frame_clock.h"
 #include "input/keyboard.h"
 #include "input/window_messages.h"
 #include "sound/music.h"
@@ -15,8 +14,6 @@
 bool VoicePlayed = false;
 
 namespace {
-
-constexpr int FrameTime = 30;
 
 struct SegmentJump {
     int key;
@@ -46,13 +43,11 @@ void ShowPicture(BlitterObject* picture)
     FillSurface(TheDisplay.backSurface, 0, nullptr);
     DrawBlitterObject(picture, TheDisplay.backSurface);
     FlipDisplay();
-    WaitClock(FrameTime);
 }
 
 // Story, death and win: Enter goes back to the title.
 int PictureScreenFrame(BlitterObject* picture, int music)
 {
-    StartClock();
     PlayMusic(music);
     if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
     if (KeyDownNow(VK_RETURN)) GameState = GameStateTitle;
@@ -64,7 +59,6 @@ int PictureScreenFrame(BlitterObject* picture, int music)
 
 int TitleScreenFrame()
 {
-    StartClock();
     if (!VoicePlayed) {
         PlaySoundSlot(VoiceSound, 0);
         VoicePlayed = true;

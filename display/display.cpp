@@ -55,12 +55,16 @@ int InitDisplay(int width, int height, int bpp, int windowed) {
 }
 
 int ShutdownDisplay() {
+    SDL_DestroyTexture(TheDisplay.scaledTexture);
     SDL_DestroyTexture(TheDisplay.texture);
     SDL_DestroyRenderer(TheDisplay.renderer);
     SDL_FreeSurface(TheDisplay.presentSurface);
     FreePaletteSurface(TheDisplay.backSurface);
     SDL_FreePalette(TheDisplay.displayPalette);
     TheDisplay.texture = nullptr;
+    TheDisplay.scaledTexture = nullptr;
+    TheDisplay.scaledFactor = 0;
+    TheDisplay.refreshMs = 0;
     TheDisplay.renderer = nullptr;
     TheDisplay.presentSurface = nullptr;
     TheDisplay.window = nullptr;

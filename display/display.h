@@ -48,15 +48,32 @@ struct DisplayState {
     // Presentation: present only when a window has been attached.
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-    SDL_Texture* texture = nullptr;
+    SDL_Texture* texture = nullptr;          // the picture, 32-bit, sampled nearest
     SDL_Surface* presentSurface = nullptr;   // 32-bit copy of the back buffer that feeds the texture
+    SDL_Texture* scaledTexture = nullptr;    // the picture enlarged by a whole factor, sampled linearly
+    int scaledFactor = 0;
+    double refreshMs = 0;                    // the measured refresh that presents wait for; 0: no vsync
 };
 
 extern DisplayState TheDisplay;
 
 // Hands the window that FlipDisplay presents into; without one, FlipDisplay only finishes the frame.
-// 1 ready, 0 when the window gives no renderer (SDL_GetError tells why).
+// Presents wait for the display's refresh where it really offers vsync; the refresh is measured
+// then (refreshMs). 1 ready, 0 when the window gives no renderer (SDL_GetError tells why).
 int AttachDisplayWindow(SDL_Window* window);
+// Presents no longer wait for the refresh (refreshMs 0): for a refresh too fast or too slow to pace by.
+void StopWaitingForRefresh();
+// Shows the last presented picture again: with vsync, how a pass without a new frame waits for
+// the next refresh.
+int PresentAgain();
+// Draws the picture texture sharply into the renderer's whole output, letterboxed (see
+// present_layout.h); *scaled holds the enlarged copy between calls and is remade when the
+// output's size asks for another factor. 0 when drawing failed.
+int DrawPictureSharp(SDL_Renderer* renderer, SDL_Texture* picture, SDL_Texture** scaled, int* scaledFactor);
+// Test seam: called after every present, with true for a new picture and false for the last one
+// again (nullptr: none). A simulated display blocks in it until its next refresh.
+using PresentHook = void (*)(bool newPicture);
+void SetPresentHook(PresentHook hook);
 void ToggleFullscreen();
 // Shows or hides the mouse cursor over the window.
 void ShowCursor(bool show);

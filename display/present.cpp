@@ -1,19 +1,61 @@
 #include <SDL.h>
 
 #include "display/display.h"
+#include "display/present_layout.h"
+#include "display/refresh_rate.h"
+
+namespace {
+
+PresentHook presentHook = nullptr;
+
+// The picture enlarged by a whole factor with nearest-pixel sampling, into a texture that is
+// itself sampled linearly. false when the renderer cannot (no render targets, too large).
+bool Enlarge(SDL_Renderer* renderer, SDL_Texture* picture, int factor, SDL_Texture** scaled, int* scaledFactor) {
+    if (!SDL_RenderTargetSupported(renderer)) return false;
+    if (!*scaled || *scaledFactor != factor) {
+        SDL_DestroyTexture(*scaled);
+        *scaledFactor = 0;
+        int width = 0, height = 0;
+        SDL_QueryTexture(picture, nullptr, nullptr, &width, &height);
+        *scaled = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET, width * factor,
+                                    height * factor);
+        if (!*scaled) return false;
+        SDL_SetTextureScaleMode(*scaled, SDL_ScaleModeLinear);
+        *scaledFactor = factor;
+    }
+    if (SDL_SetRenderTarget(renderer, *scaled) != 0) return false;
+    const bool copied = SDL_RenderCopy(renderer, picture, nullptr, nullptr) == 0;
+    return SDL_SetRenderTarget(renderer, nullptr) == 0 && copied;
+}
+
+}  // namespace
+
+int DrawPictureSharp(SDL_Renderer* renderer, SDL_Texture* picture, SDL_Texture** scaled, int* scaledFactor) {
+    int outputWidth = 0, outputHeight = 0, width = 0, height = 0;
+    if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) return 0;
+    if (SDL_QueryTexture(picture, nullptr, nullptr, &width, &height) != 0) return 0;
+    const PresentLayout layout = LayoutPicture(outputWidth, outputHeight, width, height);
+    const SDL_Rect into{layout.x, layout.y, layout.width, layout.height};
+    // Where the enlarged copy cannot be made, nearest-pixel sampling straight into the rectangle
+    // still shows everything, with unevenly wide pixels.
+    SDL_Texture* source = picture;
+    if (!layout.direct && Enlarge(renderer, picture, layout.factor, scaled, scaledFactor)) source = *scaled;
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+    return SDL_RenderCopy(renderer, source, nullptr, &into) == 0 ? 1 : 0;
+}
 
 int AttachDisplayWindow(SDL_Window* window) {
     if (!window) return 0;
-    // Sharp pixels: the 640x480 picture is scaled by whole-pixel sampling and letterboxed.
-    SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "nearest");
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, 0);
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_PRESENTVSYNC);
+    if (!renderer) renderer = SDL_CreateRenderer(window, -1, 0);
     if (!renderer) return 0;
     const int width = TheDisplay.screenWidth;
     const int height = TheDisplay.screenHeight;
     SDL_Texture* texture =
         SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
     SDL_Surface* present = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!texture || !present || SDL_RenderSetLogicalSize(renderer, width, height) != 0) {
+    if (!texture || !present || SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest) != 0) {
         SDL_FreeSurface(present);
         SDL_DestroyTexture(texture);
         SDL_DestroyRenderer(renderer);
@@ -23,21 +65,41 @@ int AttachDisplayWindow(SDL_Window* window) {
     TheDisplay.renderer = renderer;
     TheDisplay.texture = texture;
     TheDisplay.presentSurface = present;
+    TheDisplay.refreshMs = WaitsForRefresh(renderer) ? MeasureRefresh(renderer) : 0;
+    if (TheDisplay.refreshMs == 0) StopWaitingForRefresh();
     return 1;
 }
 
+void StopWaitingForRefresh() {
+    // SDL would otherwise go on imitating vsync with a timer, which only shifts the frame clock's pace.
+    if (TheDisplay.renderer) SDL_RenderSetVSync(TheDisplay.renderer, 0);
+    TheDisplay.refreshMs = 0;
+}
+
 int FlipDisplay() {
-    if (!TheDisplay.renderer || !TheDisplay.backSurface) return 1;
-    // Textures take no indexed pixels: SDL converts through the palette into the 32-bit copy.
-    SDL_BlitSurface(TheDisplay.backSurface, nullptr, TheDisplay.presentSurface, nullptr);
-    SDL_UpdateTexture(TheDisplay.texture, nullptr, TheDisplay.presentSurface->pixels,
-                      TheDisplay.presentSurface->pitch);
-    SDL_SetRenderDrawColor(TheDisplay.renderer, 0, 0, 0, 255);
-    SDL_RenderClear(TheDisplay.renderer);
-    SDL_RenderCopy(TheDisplay.renderer, TheDisplay.texture, nullptr, nullptr);
-    SDL_RenderPresent(TheDisplay.renderer);
+    if (!TheDisplay.backSurface) return 1;
+    if (TheDisplay.renderer) {
+        // Textures take no indexed pixels: SDL converts through the palette into the 32-bit copy.
+        SDL_BlitSurface(TheDisplay.backSurface, nullptr, TheDisplay.presentSurface, nullptr);
+        SDL_UpdateTexture(TheDisplay.texture, nullptr, TheDisplay.presentSurface->pixels,
+                          TheDisplay.presentSurface->pitch);
+        DrawPictureSharp(TheDisplay.renderer, TheDisplay.texture, &TheDisplay.scaledTexture, &TheDisplay.scaledFactor);
+        SDL_RenderPresent(TheDisplay.renderer);
+    }
+    if (presentHook) presentHook(true);
     return 1;
 }
+
+int PresentAgain() {
+    if (TheDisplay.renderer) {
+        DrawPictureSharp(TheDisplay.renderer, TheDisplay.texture, &TheDisplay.scaledTexture, &TheDisplay.scaledFactor);
+        SDL_RenderPresent(TheDisplay.renderer);
+    }
+    if (presentHook) presentHook(false);
+    return 1;
+}
+
+void SetPresentHook(PresentHook hook) { presentHook = hook; }
 
 void ToggleFullscreen() {
     SDL_Window* window = TheDisplay.window;

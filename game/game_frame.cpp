@@ -11,14 +11,12 @@
 #include "game/segments.h"
 #include "game/status_line.h"
 #include "game/world.h"
-#include "input/frame_clock.h"
 #include "input/keyboard.h"
 #include "input/window_messages.h"
 
 int GameFrame()
 {
     if (KeyDownNow(VK_ESCAPE)) PostWindowMessage(WM_DESTROY);
-    StartClock();
     FillSurface(TheDisplay.backSurface, 0, nullptr);
     ReadKeyboard();
     AnimateHero = false;
@@ -40,7 +38,6 @@ int GameFrame()
     DrawStatusLine();
 
     FlipDisplay();
-    WaitClock(30);
 
     if (HeroHealth <= 0) {
         GameState = GameStateDeath;

@@ -102,7 +102,12 @@ void HoldKeys(const std::vector<int>& keyCodes)
     }
 }
 
-bool RunPass() { return MainLoopPass(&ExitCode); }
+bool RunPass()
+{
+    if (!MainLoopPass(&ExitCode)) return false;
+    WaitForNextPass();
+    return true;
+}
 
 bool RunPasses(int count, const std::vector<int>& keyCodes)
 {

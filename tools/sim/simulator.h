@@ -18,7 +18,8 @@ int KeyCodeNamed(const std::string& name);
 // next pass on.
 void HoldKeys(const std::vector<int>& keyCodes);
 
-// One main-loop pass: a window message, then the frame function GameState selects. false once
+// One main-loop pass (a window message, then the frame function GameState selects) and the
+// wait that follows it on the desktop: the fake clock moves 30 ms a frame. false once
 // the quit message has ended the loop (its code in SimulatorExitCode()).
 bool RunPass();
 // count passes with exactly these keys held; false as soon as the loop has ended.
