@@ -20,8 +20,10 @@ for file in "${pictures[@]}" "${others[@]}"; do cp "$file" "$work/"; done
 export SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+# The game reads the working directory's files first.
+cd "$work"
 # A start-up that never ends fails too, after the patience of every wait.
-run() { (cd "$work" && timeout "$patience" ./quorax 2>"$work/stderr.txt"); }
+run() { timeout "$patience" ./quorax 2>stderr.txt; }
 
 for path in "${pictures[@]}"; do
   name=$(basename "$path")
@@ -32,10 +34,10 @@ for path in "${pictures[@]}"; do
       truncate -s $(($(stat -c %s "$path") / 2)) "$work/$name"
     fi
     run; status=$?
-    line=$(head -n 1 "$work/stderr.txt")
+    line=$(head -n 1 stderr.txt)
     if [ $status -ne 1 ]; then
       fail "$name $damage: exit code $status"
-    elif ! grep -qF "$name" "$work/stderr.txt"; then
+    elif ! grep -qF "$name" stderr.txt; then
       fail "$name $damage: the message does not name it: $line"
     else
       echo "ok: $name $damage: $line"
@@ -48,13 +50,15 @@ done
 for path in "${others[@]}"; do
   name=$(basename "$path")
   rm "$work/$name"
-  (cd "$work" && QUORAX_TEST_READY=1 exec ./quorax >"$work/stdout.txt" 2>"$work/stderr.txt") &
+  # Gone before the game starts, so that the ready line read can only be this game's.
+  rm -f stdout.txt
+  QUORAX_TEST_READY=1 ./quorax >stdout.txt 2>stderr.txt &
   game=$!
-  if wait_until "start-up without $name" said_ready $game "$work/stdout.txt"; then
+  if wait_until "start-up without $name" said_ready $game stdout.txt; then
     echo "ok: $name deleted: the game starts"
     kill $game
   else
-    fail "$name deleted: the game did not start: $(head -n 1 "$work/stderr.txt")"
+    fail "$name deleted: the game did not start: $(head -n 1 stderr.txt)"
   fi
   wait $game 2>/dev/null
   cp "$path" "$work/$name"
