@@ -55,7 +55,9 @@ int DrawBlitterObject(BlitterObject* object, SDL_Surface* target) {
     if (!object) return 0;
     if (!(object->attributes & AttrVisible)) return 1;
     const int frame = object->currentFrame;
-    if (!target || frame < 0 || frame >= MaxBlitterFrames || !object->frames[frame]) return 0;
+    if (!target || frame < 0 || frame >= MaxBlitterFrames) return 0;
+    // A slot whose cell was never loaded has no surface yet: it shows nothing.
+    if (!object->frames[frame]) return frame < object->frameCount ? 1 : 0;
     // The sums are formed exactly before truncation, so -10.5 + 94 gives a right edge of 83.
     const double x = object->posX, y = object->posY;
     const RECT destination{Edge(x), Edge(y), Edge(object->cellWidth + x), Edge(object->cellHeight + y)};

@@ -7,6 +7,7 @@
 
 #include "display/bitmap_file.h"
 #include "display/display.h"
+#include "display/shared_surfaces.h"
 
 // The memory flags and the colour key are accepted for their callers' sake: every frame surface
 // lives in system memory and keys palette index 0.
@@ -28,9 +29,12 @@ int CreateBlitterObject(BlitterObject* object, int x, int y, int width, int heig
     object->velX = object->velY = 0;
     object->cellWidth = width;
     object->cellHeight = height;
-    for (int i = 0; i < frameCount; ++i) {
-        object->frames[i] = CreatePaletteSurface(width + object->extraWidth, height);
-        if (!object->frames[i]) return 0;
+    // A frame's surface is made when its cell is loaded, so slots never loaded cost nothing; one
+    // surface of the frame size, made and dropped here, shows now that they can be made.
+    if (frameCount > 0) {
+        SDL_Surface* probe = CreatePaletteSurface(width + object->extraWidth, height);
+        if (!probe) return 0;
+        FreePaletteSurface(probe);
     }
     return 1;
 }
@@ -38,7 +42,7 @@ int CreateBlitterObject(BlitterObject* object, int x, int y, int width, int heig
 int DestroyBlitterObject(BlitterObject* object) {
     if (!object) return 0;
     for (SDL_Surface*& frame : object->frames) {
-        FreePaletteSurface(frame);
+        ReleaseSharedSurface(frame);
         frame = nullptr;
     }
     for (int*& list : object->animLists) {
@@ -50,7 +54,7 @@ int DestroyBlitterObject(BlitterObject* object) {
 
 int LoadBlitterFrame(BlitterObject* object, const BitmapFile* bitmap, int frame, int cx, int cy, int mode) {
     if (!object || !bitmap || !bitmap->pixels || bitmap->infoHeader.biBitCount != 8) return 0;
-    if (frame < 0 || frame >= MaxBlitterFrames || !object->frames[frame]) return 0;
+    if (frame < 0 || frame >= MaxBlitterFrames || frame >= object->frameCount) return 0;
     const int64_t width = object->cellWidth, height = object->cellHeight;
     // Cell mode: a grid of cells framed and separated by one-pixel lines.
     const int64_t x = mode == 0 ? cx * (width + 1) + 1 : cx;
@@ -59,9 +63,12 @@ int LoadBlitterFrame(BlitterObject* object, const BitmapFile* bitmap, int frame,
     // A cell that reaches outside the picture would read past its pixels.
     if (x < 0 || y < 0 || width < 0 || height < 0 || x + width > bitmapWidth || y + height > bitmapHeight) return 0;
     const uint8_t* source = bitmap->pixels + y * bitmapWidth + x;
-    if (!CopyToSurface(object->frames[frame], source, static_cast<int>(bitmapWidth), static_cast<int>(width),
-                       static_cast<int>(height)))
-        return 0;
+    // Group members cut the same cells: identical frames keep one surface between them.
+    SDL_Surface* surface = ShareCellSurface(source, static_cast<int>(bitmapWidth), static_cast<int>(width),
+                                            static_cast<int>(width) + object->extraWidth, static_cast<int>(height));
+    if (!surface) return 0;
+    ReleaseSharedSurface(object->frames[frame]);
+    object->frames[frame] = surface;
     object->attributes |= AttrLoaded;
     return 1;
 }

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 #include "display/display.h"
 
@@ -42,7 +43,7 @@ bool ForEachClipRect(SDL_Surface* surface, Draw draw) {
 }
 
 // SDL scales no keyed 8-bit blits, so a frame fitted into a rectangle of another size is
-// copied here, nearest pixel, inside the surface's current clip rectangle.
+// copied here too, nearest pixel, inside the surface's current clip rectangle.
 bool BlitFitted(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const SDL_Rect& to) {
     if (src->format->BytesPerPixel != 1 || dst->format->BytesPerPixel != 1) return false;
     Uint32 key = 0;
@@ -68,6 +69,85 @@ bool BlitFitted(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const 
     }
     SDL_UnlockSurface(dst);
     SDL_UnlockSurface(src);
+    return true;
+}
+
+// One row of a keyed copy: pixels equal to the key are skipped. Eight at a time, each byte of
+// `keep` all ones where the source pixel is not the key.
+void CopyRowKeyed(const uint8_t* source, uint8_t* target, int width, uint8_t key) {
+    constexpr uint64_t Low7 = 0x7F7F7F7F7F7F7F7Full;
+    const uint64_t keys = 0x0101010101010101ull * key;
+    int x = 0;
+    for (; x + 8 <= width; x += 8) {
+        uint64_t from, to;
+        std::memcpy(&from, source + x, 8);
+        std::memcpy(&to, target + x, 8);
+        const uint64_t differs = from ^ keys;                                  // 0 in the key's bytes
+        const uint64_t high = (((differs & Low7) + Low7) | differs) & ~Low7;  // top bit of the others
+        const uint64_t keep = (high >> 7) * 0xFF;
+        to = (from & keep) | (to & ~keep);
+        std::memcpy(target + x, &to, 8);
+    }
+    for (; x < width; ++x) {
+        if (source[x] != key) target[x] = source[x];
+    }
+}
+
+// A frame copied at its own size, as SDL would blit it: the source rectangle cut to the source
+// surface, the target to the surface's current clip rectangle. SDL's own 8-bit keyed blit goes
+// a pixel at a time; the tiles, sprites and text of every frame come through here.
+bool BlitSameSize(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const SDL_Rect& to) {
+    if (src->format->BytesPerPixel != 1 || dst->format->BytesPerPixel != 1) return false;
+    // The part of the source rectangle that lies on the source, and where it lands.
+    int sx = from.x, sy = from.y, dx = to.x, dy = to.y;
+    int width = from.w, height = from.h;
+    if (sx < 0) width += sx, dx -= sx, sx = 0;
+    if (sy < 0) height += sy, dy -= sy, sy = 0;
+    width = std::min(width, src->w - sx);
+    height = std::min(height, src->h - sy);
+    const SDL_Rect landing{dx, dy, width, height};
+    SDL_Rect area;
+    if (width <= 0 || height <= 0 || !SDL_IntersectRect(&landing, &dst->clip_rect, &area)) return true;
+    sx += area.x - dx;
+    sy += area.y - dy;
+    Uint32 key = 0;
+    const bool keyed = SDL_GetColorKey(src, &key) == 0;
+    if (SDL_LockSurface(src) != 0) return false;
+    if (SDL_LockSurface(dst) != 0) {
+        SDL_UnlockSurface(src);
+        return false;
+    }
+    const auto* source = static_cast<const uint8_t*>(src->pixels) + int64_t{sy} * src->pitch + sx;
+    auto* target = static_cast<uint8_t*>(dst->pixels) + int64_t{area.y} * dst->pitch + area.x;
+    for (int y = 0; y < area.h; ++y, source += src->pitch, target += dst->pitch) {
+        if (keyed) {
+            CopyRowKeyed(source, target, area.w, static_cast<uint8_t>(key));
+        } else {
+            std::memcpy(target, source, area.w);
+        }
+    }
+    SDL_UnlockSurface(dst);
+    SDL_UnlockSurface(src);
+    return true;
+}
+
+// SDL fills 8-bit surfaces with stores that bypass the cache, many times slower than memset on a
+// frame that is drawn over at once; a palette surface (the only kind drawn into here) is filled
+// row by row, inside its current clip rectangle.
+bool FillBytes(SDL_Surface* surface, const SDL_Rect* rect, uint8_t colour) {
+    if (surface->format->BytesPerPixel != 1) return false;
+    SDL_Rect area = surface->clip_rect;
+    if (rect && !SDL_IntersectRect(rect, &surface->clip_rect, &area)) return true;
+    if (area.w <= 0 || area.h <= 0) return true;
+    if (SDL_LockSurface(surface) != 0) return false;
+    const int pitch = surface->pitch;
+    auto* row = static_cast<uint8_t*>(surface->pixels) + int64_t{area.y} * pitch + area.x;
+    if (area.w == pitch) {
+        std::memset(row, colour, size_t(pitch) * area.h);  // whole rows: one run
+    } else {
+        for (int y = 0; y < area.h; ++y, row += pitch) std::memset(row, colour, area.w);
+    }
+    SDL_UnlockSurface(surface);
     return true;
 }
 
@@ -104,8 +184,7 @@ void FreePaletteSurface(SDL_Surface* surface) {
 int FillSurface(SDL_Surface* surface, int colour, const RECT* rect) {
     if (!surface) return 0;
     const SDL_Rect area = rect ? ToSdlRect(*rect) : SDL_Rect{};
-    const Uint32 fill = static_cast<Uint32>(colour) & 0xFFFF;
-    ForEachClipRect(surface, [&] { return SDL_FillRect(surface, rect ? &area : nullptr, fill) == 0; });
+    ForEachClipRect(surface, [&] { return FillBytes(surface, rect ? &area : nullptr, static_cast<uint8_t>(colour)); });
     return 1;
 }
 
@@ -115,12 +194,7 @@ int BlitKeyed(SDL_Surface* src, const RECT& source, SDL_Surface* dst, const RECT
     const SDL_Rect to = ToSdlRect(destination);
     if (from.w == 0 || from.h == 0 || to.w == 0 || to.h == 0) return 1;
     const bool sameSize = from.w == to.w && from.h == to.h;
-    return ForEachClipRect(dst, [&] {
-               if (!sameSize) return BlitFitted(src, from, dst, to);
-               SDL_Rect sourceRect = from;  // SDL narrows both rectangles to what it drew
-               SDL_Rect targetRect = to;
-               return SDL_BlitSurface(src, &sourceRect, dst, &targetRect) == 0;
-           })
+    return ForEachClipRect(dst, [&] { return sameSize ? BlitSameSize(src, from, dst, to) : BlitFitted(src, from, dst, to); })
                ? 1
                : 0;
 }

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include "display/colour_table.h"
 #include "display/text.h"
 
 DisplayState TheDisplay;
@@ -15,6 +16,7 @@ void ApplyPalette() {
         colours[i] = SDL_Color{entry.peRed, entry.peGreen, entry.peBlue, 255};
     }
     SDL_SetPaletteColors(TheDisplay.displayPalette, colours, 0, 256);
+    MakeColourTable(TheDisplay.paletteEntries, TheDisplay.colourTable);
 }
 
 }  // namespace
@@ -58,7 +60,6 @@ int ShutdownDisplay() {
     SDL_DestroyTexture(TheDisplay.scaledTexture);
     SDL_DestroyTexture(TheDisplay.texture);
     SDL_DestroyRenderer(TheDisplay.renderer);
-    SDL_FreeSurface(TheDisplay.presentSurface);
     FreePaletteSurface(TheDisplay.backSurface);
     SDL_FreePalette(TheDisplay.displayPalette);
     TheDisplay.texture = nullptr;
@@ -66,7 +67,6 @@ int ShutdownDisplay() {
     TheDisplay.scaledFactor = 0;
     TheDisplay.refreshMs = 0;
     TheDisplay.renderer = nullptr;
-    TheDisplay.presentSurface = nullptr;
     TheDisplay.window = nullptr;
     TheDisplay.backSurface = nullptr;
     TheDisplay.backClipper = nullptr;

@@ -49,7 +49,7 @@ struct DisplayState {
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* texture = nullptr;          // the picture, 32-bit, sampled nearest
-    SDL_Surface* presentSurface = nullptr;   // 32-bit copy of the back buffer that feeds the texture
+    uint32_t colourTable[256] = {};          // the palette as the texture's colours, kept in step with it
     SDL_Texture* scaledTexture = nullptr;    // the picture enlarged by a whole factor, sampled linearly
     int scaledFactor = 0;
     double refreshMs = 0;                    // the measured refresh that presents wait for; 0: no vsync

@@ -1,5 +1,8 @@
 #include <SDL.h>
 
+#include <algorithm>
+
+#include "display/colour_table.h"
 #include "display/display.h"
 #include "display/present_layout.h"
 #include "display/refresh_rate.h"
@@ -54,9 +57,7 @@ int AttachDisplayWindow(SDL_Window* window) {
     const int height = TheDisplay.screenHeight;
     SDL_Texture* texture =
         SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_STREAMING, width, height);
-    SDL_Surface* present = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_ARGB8888);
-    if (!texture || !present || SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest) != 0) {
-        SDL_FreeSurface(present);
+    if (!texture || SDL_SetTextureScaleMode(texture, SDL_ScaleModeNearest) != 0) {
         SDL_DestroyTexture(texture);
         SDL_DestroyRenderer(renderer);
         return 0;
@@ -64,7 +65,6 @@ int AttachDisplayWindow(SDL_Window* window) {
     TheDisplay.window = window;
     TheDisplay.renderer = renderer;
     TheDisplay.texture = texture;
-    TheDisplay.presentSurface = present;
     TheDisplay.refreshMs = WaitsForRefresh(renderer) ? MeasureRefresh(renderer) : 0;
     if (TheDisplay.refreshMs == 0) StopWaitingForRefresh();
     return 1;
@@ -79,10 +79,17 @@ void StopWaitingForRefresh() {
 int FlipDisplay() {
     if (!TheDisplay.backSurface) return 1;
     if (TheDisplay.renderer) {
-        // Textures take no indexed pixels: SDL converts through the palette into the 32-bit copy.
-        SDL_BlitSurface(TheDisplay.backSurface, nullptr, TheDisplay.presentSurface, nullptr);
-        SDL_UpdateTexture(TheDisplay.texture, nullptr, TheDisplay.presentSurface->pixels,
-                          TheDisplay.presentSurface->pitch);
+        // Textures take no indexed pixels: one pass through the colour table writes the 32-bit
+        // picture straight into the texture's memory.
+        const SDL_Surface* back = TheDisplay.backSurface;
+        void* pixels = nullptr;
+        int pitch = 0, width = 0, height = 0;
+        SDL_QueryTexture(TheDisplay.texture, nullptr, nullptr, &width, &height);
+        if (SDL_LockTexture(TheDisplay.texture, nullptr, &pixels, &pitch) == 0) {
+            ConvertToArgb(static_cast<const uint8_t*>(back->pixels), back->pitch, pixels, pitch,
+                          std::min(width, back->w), std::min(height, back->h), TheDisplay.colourTable);
+            SDL_UnlockTexture(TheDisplay.texture);
+        }
         DrawPictureSharp(TheDisplay.renderer, TheDisplay.texture, &TheDisplay.scaledTexture, &TheDisplay.scaledFactor);
         SDL_RenderPresent(TheDisplay.renderer);
     }

@@ -28,10 +28,11 @@ int CreateBackdropObject(int segment)
     if (!CreateBlitterObject(object, 0, 0, width, BackdropRows, 1, AttrVisible | AttrSingleFrame, 0x800, 0, 8)) {
         return 0;
     }
+    if (!LoadBlitterFrame(object, &ScratchBitmap, 0, 0, 0, 1)) return 0;
     // The picture holds no index 0, so nothing of it is see-through: the blit may copy it whole
     // (should that fail, the keyed blit draws the same, only slower).
     SetSurfaceOpaque(object->frames[0]);
-    return LoadBlitterFrame(object, &ScratchBitmap, 0, 0, 0, 1);
+    return 1;
 }
 
 void SelectBackdrop(int segment) { BackdropShown = LandIndex(segment) + 1; }

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "blitter/blitter_object.h"
+#include "display/bitmap_file.h"
 #include "display/display.h"
 
 namespace {
@@ -95,9 +96,15 @@ namespace {
 struct Draw : ::testing::Test {
     void SetUp() override {
         ASSERT_EQ(InitDisplay(640, 480, 8, 0), 1);
-        ASSERT_EQ(CreateBlitterObject(&object, 0, 0, 4, 2, 1, AttrVisible | AttrMultiAnim, 0x800, 0, 8), 1);
-        const uint8_t pixels[8] = {21, 0, 23, 24, 25, 26, 27, 28};
-        ASSERT_EQ(CopyToSurface(object.frames[0], pixels, 4, 4, 2), 1);
+        ASSERT_EQ(CreateBlitterObject(&object, 0, 0, 4, 2, 2, AttrVisible | AttrMultiAnim, 0x800, 0, 8), 1);
+        uint8_t pixels[8] = {21, 0, 23, 24, 25, 26, 27, 28};
+        BitmapFile cell;
+        cell.infoHeader.biWidth = 4;
+        cell.infoHeader.biHeight = 2;
+        cell.infoHeader.biBitCount = 8;
+        cell.pixels = pixels;
+        ASSERT_EQ(LoadBlitterFrame(&object, &cell, 0, 0, 0, 1), 1);
+        cell.pixels = nullptr;  // the bytes are the array's
         FillSurface(TheDisplay.backSurface, 1, nullptr);
     }
     void TearDown() override {
@@ -157,9 +164,12 @@ TEST_F(Draw, HiddenFarOffAndBrokenObjects) {
     EXPECT_EQ(DrawBlitterObject(&object, TheDisplay.backSurface), 1);
     object.posX = 1e30f;
     EXPECT_EQ(DrawBlitterObject(&object, TheDisplay.backSurface), 1);
+    object.posX = 0;
+    object.currentFrame = 1;  // a slot whose cell was never loaded shows nothing
+    EXPECT_EQ(DrawBlitterObject(&object, TheDisplay.backSurface), 1);
     for (int y = 0; y < 480; ++y)
         for (int x = 0; x < 640; ++x) ASSERT_EQ(Pixel(x, y), 1);
-    object.currentFrame = 1;  // never made
+    object.currentFrame = 2;  // beyond the object's frames
     EXPECT_EQ(DrawBlitterObject(&object, TheDisplay.backSurface), 0);
     object.currentFrame = -1;
     EXPECT_EQ(DrawBlitterObject(&object, TheDisplay.backSurface), 0);

@@ -5,6 +5,8 @@
 
 #include "blitter/blitter_object.h"
 #include "display/bitmap_file.h"
+#include "display/display.h"
+#include "display/shared_surfaces.h"
 
 namespace {
 
@@ -39,7 +41,7 @@ struct Blitter : ::testing::Test {
 
 }  // namespace
 
-TEST_F(Blitter, CreateFillsTheRecordAndMakesOneSurfacePerFrame) {
+TEST_F(Blitter, CreateFillsTheRecordAndEachLoadMakesItsFrameSurface) {
     object.intVars[3] = 42;
     ASSERT_EQ(CreateBlitterObject(&object, 275, 249, 94, 74, 3, 0x14, 0x800, 0, 8), 1);
     EXPECT_EQ(object.status, 1);
@@ -48,12 +50,49 @@ TEST_F(Blitter, CreateFillsTheRecordAndMakesOneSurfacePerFrame) {
     EXPECT_EQ(object.posY, 249.0f);
     EXPECT_EQ(object.frameCount, 3);
     EXPECT_EQ(object.intVars[3], 42);  // left for the caller
+    EXPECT_EQ(object.frames[0], nullptr);  // slots cost nothing until a cell is loaded into them
+
+    Sheet sheet(300, 160);
     for (int i = 0; i < 3; ++i) {
+        ASSERT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, i, i, 0, 0), 1);
         ASSERT_NE(object.frames[i], nullptr);
         EXPECT_EQ(object.frames[i]->w, 94);
         EXPECT_EQ(object.frames[i]->h, 74);
     }
     EXPECT_EQ(object.frames[3], nullptr);
+}
+
+TEST_F(Blitter, CreateStillFailsWhenNoSurfaceOfTheFrameSizeCanBeMade) {
+    EXPECT_EQ(CreateBlitterObject(&object, 0, 0, 0, 74, 3, 0x14, 0x800, 0, 8), 0);
+    EXPECT_EQ(CreateBlitterObject(&object, 0, 0, 94, -1, 3, 0x14, 0x800, 0, 8), 0);
+    EXPECT_EQ(CreateBlitterObject(&object, 0, 0, 0x7FFFFFF, 0x7FFFFFF, 1, 0x14, 0x800, 0, 8), 0);
+    ShutdownDisplay();  // no display palette: no palette surface
+    EXPECT_EQ(CreateBlitterObject(&object, 0, 0, 94, 74, 1, 0x14, 0x800, 0, 8), 0);
+    ASSERT_EQ(InitDisplay(640, 480, 8, 0), 1);
+}
+
+TEST_F(Blitter, MembersThatCutTheSameCellShareOneSurfaceUntilTheLastLetsGo) {
+    Sheet sheet(300, 160);
+    BlitterObject other;
+    const int before = SharedSurfaceCount();
+    ASSERT_EQ(CreateBlitterObject(&object, 0, 0, 94, 74, 2, 0x14, 0x800, 0, 8), 1);
+    ASSERT_EQ(CreateBlitterObject(&other, 0, 0, 94, 74, 2, 0x14, 0x800, 0, 8), 1);
+    ASSERT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 0, 1, 0, 0), 1);
+    ASSERT_EQ(LoadBlitterFrame(&other, &sheet.bitmap, 1, 1, 0, 0), 1);
+    ASSERT_EQ(LoadBlitterFrame(&other, &sheet.bitmap, 0, 2, 0, 0), 1);
+    EXPECT_EQ(other.frames[1], object.frames[0]);
+    EXPECT_NE(other.frames[0], object.frames[0]);
+    EXPECT_EQ(SharedSurfaceCount(), before + 2);
+
+    // Loading another cell over a shared frame leaves the other holder's pixels alone.
+    ASSERT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 0, 0, 1, 0), 1);
+    EXPECT_EQ(FramePixel(other, 1, 0, 0), uint8_t(96 + 13 * 1));
+    EXPECT_EQ(FramePixel(object, 0, 0, 0), uint8_t(1 + 13 * 76));
+
+    DestroyBlitterObject(&other);
+    EXPECT_EQ(FramePixel(object, 0, 0, 0), uint8_t(1 + 13 * 76));
+    DestroyBlitterObject(&object);
+    EXPECT_EQ(SharedSurfaceCount(), before);  // the leak checker sees each surface freed once
 }
 
 TEST_F(Blitter, CreateAgainReleasesTheEarlierFramesAndLists) {
@@ -97,7 +136,7 @@ TEST_F(Blitter, CellsOutsideTheBitmapAreRefused) {
     EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 0, 7, 0, 1), 0);
     EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 0, -1, 0, 1), 0);
     EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 0, 0x7FFFFFFF, 0, 0), 0);
-    EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 2, 0, 0, 1), 0);  // no such frame surface
+    EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 2, 0, 0, 1), 0);  // no such frame slot
     EXPECT_EQ(LoadBlitterFrame(&object, &sheet.bitmap, 64, 0, 0, 1), 0);
     BitmapFile unloaded;
     EXPECT_EQ(LoadBlitterFrame(&object, &unloaded, 0, 0, 0, 1), 0);
