@@ -14,6 +14,16 @@ void ConvertToArgb(const uint8_t* source, int sourcePitch, void* target, int tar
     auto* targetRow = static_cast<uint8_t*>(target);
     for (int y = 0; y < height; ++y, source += sourcePitch, targetRow += targetPitch) {
         auto* pixel = reinterpret_cast<uint32_t*>(targetRow);
-        for (int x = 0; x < width; ++x) pixel[x] = table[source[x]];
+        int x = 0;
+        // Four lookups before their stores: the loads overlap instead of waiting on each store.
+        for (; x + 4 <= width; x += 4) {
+            const uint32_t a = table[source[x]], b = table[source[x + 1]];
+            const uint32_t c = table[source[x + 2]], d = table[source[x + 3]];
+            pixel[x] = a;
+            pixel[x + 1] = b;
+            pixel[x + 2] = c;
+            pixel[x + 3] = d;
+        }
+        for (; x < width; ++x) pixel[x] = table[source[x]];
     }
 }

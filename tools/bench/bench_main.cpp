@@ -1,6 +1,6 @@
 // Runs the benchmarks, then prints what they mean side by side: the clear against a plain memset
 // of the same bytes, and the flip's own work (the flip less a present of the same picture) against
-// the conversion alone.
+// the conversion alone. Exits with 1 when a benchmark could not run.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -16,12 +16,16 @@ class Keeper : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
         for (const Run& run : runs) {
-            if (run.error_occurred) continue;
+            if (run.error_occurred) {
+                ++failures;
+                continue;
+            }
             const bool median = run.run_type == Run::RT_Aggregate && run.aggregate_name == "median";
             if (run.run_type == Run::RT_Iteration || median) nanoseconds[run.run_name.str()] = run.GetAdjustedRealTime() * Scale(run.time_unit);
         }
         ConsoleReporter::ReportRuns(runs);
     }
+    int failures = 0;
     // 0 when the benchmark did not run (filtered out or failed).
     double Of(const std::string& name) const {
         const auto found = nanoseconds.find(name);
@@ -58,5 +62,5 @@ int main(int argc, char** argv) {
     Ratio("clear / memset of the same 640 x 448 bytes", keeper.Of("ClearBackBuffer"), keeper.Of("MemsetOfTheClearedBytes"));
     if (flipOwn > 0) std::printf("%-52s %8.1f us\n", "flip's own work (flip - present again)", flipOwn / 1e3);
     Ratio("conversion alone / flip's own work", keeper.Of("ConvertFrame"), flipOwn);
-    return 0;
+    return keeper.failures == 0 ? 0 : 1;
 }
