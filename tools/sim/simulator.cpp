@@ -1,7 +1,6 @@
 #include "tools/sim/simulator.h"
 
 #include <SDL.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -69,8 +68,8 @@ void Line(std::ostream& out, const char* name, float value)
 
 bool StartSimulator()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!EnterAssetFolder()) {
         Error = "cannot find the folder of the asset files";
         return false;
