@@ -50,7 +50,25 @@ done
 mkdir "$work/unpacked" "$work/elsewhere"
 (cd "$work/unpacked" && cmake -E tar xf "$zip")
 game=$(ls "$work"/unpacked/quorax-*/quorax.exe)
-version=$(cd "$work/elsewhere" && $wine "$game" --version | tr -d '\r')
-[ "$version" = "quorax $(basename "$(dirname "$game")" | cut -d- -f2)" ] || { echo "windows: --version said $version" >&2; exit 1; }
+folder=$(dirname "$game")
+objdump=x86_64-w64-mingw32-objdump
+# Read whole first: grep -q leaving early would end the writer with SIGPIPE and fail the pipeline.
+headers=$($objdump -p "$game")
+grep -q 'Subsystem.*(Windows GUI)' <<<"$headers" || { echo "windows: quorax.exe is not a windowed program" >&2; exit 1; }
+texts=$(strings -el "$game")
+grep -qx 'QUORAX, a side-scrolling action game' <<<"$texts" ||
+  { echo "windows: quorax.exe has no version details" >&2; exit 1; }
+# The zip's DLLs are exactly those its programs import that Windows does not have.
+system=$WINEPREFIX/drive_c/windows/system32
+needed=$(for f in "$folder"/*.exe "$folder"/*.dll; do $objdump -p "$f" | sed -n 's/^\s*DLL Name: //p'; done |
+  tr 'A-Z' 'a-z' | sort -u | while read -r dll; do [ -e "$system/$dll" ] || echo "$dll"; done)
+shipped=$(cd "$folder" && ls ./*.dll | sed 's|^\./||' | tr 'A-Z' 'a-z' | sort)
+[ "$needed" = "$shipped" ] || { echo "windows: the zip holds $shipped, but its programs need $needed" >&2; exit 1; }
+echo "windows: quorax.exe is windowed, has its version details, and the zip holds the DLLs it needs:" $shipped
+version=$(cd "$work/elsewhere" && env -u DISPLAY $wine "$game" --version | tr -d '\r')
+[ "$version" = "quorax $(basename "$folder" | cut -d- -f2)" ] || { echo "windows: --version said $version" >&2; exit 1; }
 echo "windows: quorax.exe --version prints \"$version\""
+# Wine's desktop process, started without a display for the tests above, must start anew in Xvfb.
+wineserver -k 2>/dev/null || true
+wineserver -w
 xvfb-run -a -s '-screen 0 800x600x24' bash "$repo/tools/windows/play-test.sh" "$game" "$work/elsewhere" "$repo/build-windows"
