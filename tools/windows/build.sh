@@ -12,7 +12,9 @@ native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
 [ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
 cmake --build "$native" -j"$jobs" --target assets music icons
 
+started=$SECONDS
 prefix=$(bash tools/windows/deps.sh)
+echo "windows: the libraries in $prefix, ready after $((SECONDS - started)) s"
 cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DQUORAX_WINDOWS_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DQUORAX_NATIVE_BUILD="$native" \
   -DCMAKE_CROSSCOMPILING_EMULATOR=/usr/lib/wine/wine64
