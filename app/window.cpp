@@ -2,10 +2,10 @@
 
 #include <SDL.h>
 
-#include "app/platform.h"
-
 #include <cstdio>
 #include <cstring>
+
+#include "app/platform.h"
 
 SDL_Window* MainWindow = nullptr;
 

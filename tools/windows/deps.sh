@@ -37,7 +37,7 @@ jobs=$(nproc)
 # fetch PACKAGE: unpacks Debian's source package (with Debian's patches) and prints its folder.
 fetch() {
   mkdir "$work/$1"
-  (cd "$work/$1" && apt-get source -q "$1" >/dev/null 2>&1)
+  (cd "$work/$1" && apt-get source -q "$1" >&2) || return 1
   find "$work/$1" -mindepth 1 -maxdepth 1 -type d
 }
 # build SOURCE_FOLDER CMAKE_OPTIONS...: a release build installed into the prefix.
