@@ -18,19 +18,23 @@ skipped=(
 )
 
 export WINEPREFIX=$repo/build-windows/wine WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-unset WINEPATH
+# No DLL path beyond the programs' own folders. No display until the game's own test opens one in
+# Xvfb: no test may open a window, and a message box fails at once instead of waiting for a click.
+unset WINEPATH DISPLAY
 work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+# Wine keeps its server's socket in a folder of its own under TMPDIR: this one goes with $work.
+mkdir "$work/tmp"
+export TMPDIR=$work/tmp
 
-# Without a display: no test may open a window, and a message box fails at once instead of waiting.
 rm -rf "$WINEPREFIX"
-env -u DISPLAY $wine wineboot --init >/dev/null 2>&1
+$wine wineboot --init >/dev/null 2>&1
 # Wine's windows drawn through XComposite are black in a screenshot of Xvfb.
 $wine reg add 'HKCU\Software\Wine\X11 Driver' /v UseXComposite /t REG_SZ /d N /f >/dev/null 2>&1
 wineserver -w
 echo "windows: a fresh Wine prefix in $WINEPREFIX"
 
-(cd build-windows && env -u DISPLAY ctest --output-on-failure -j"$jobs" -E "^($(IFS='|'; echo "${skipped[*]}"))\$")
+(cd build-windows && ctest --output-on-failure -j"$jobs" -E "^($(IFS='|'; echo "${skipped[*]}"))\$")
 echo "windows: every cross-built GoogleTest program passed under Wine (skipped: ${skipped[*]})"
 
 # The same game on another compiler, C library and system: every frame's state as on Linux.
@@ -39,7 +43,7 @@ for start in F1 F2 F3 F4; do
   script=$repo/tests/replays/win_from_$start.script
   (cd "$native/bin" && ./quorax-sim --trace "$script") >"$work/linux-$start"
   # Windows ends its text lines with CR LF.
-  (cd build-windows/bin && env -u DISPLAY $wine quorax-sim.exe --trace "Z:$script" | tr -d '\r') >"$work/windows-$start"
+  (cd build-windows/bin && $wine quorax-sim.exe --trace "Z:$script" | tr -d '\r') >"$work/windows-$start"
   grep -q '^GameState=3$' "$work/windows-$start" || { echo "windows: the $start replay did not win" >&2; exit 1; }
   cmp "$work/linux-$start" "$work/windows-$start" ||
     { diff "$work/linux-$start" "$work/windows-$start" | head -20 >&2; exit 1; }
@@ -65,7 +69,7 @@ needed=$(for f in "$folder"/*.exe "$folder"/*.dll; do $objdump -p "$f" | sed -n 
 shipped=$(cd "$folder" && ls ./*.dll | sed 's|^\./||' | tr 'A-Z' 'a-z' | sort)
 [ "$needed" = "$shipped" ] || { echo "windows: the zip holds $shipped, but its programs need $needed" >&2; exit 1; }
 echo "windows: quorax.exe is windowed, has its version details, and the zip holds the DLLs it needs:" $shipped
-version=$(cd "$work/elsewhere" && env -u DISPLAY $wine "$game" --version | tr -d '\r')
+version=$(cd "$work/elsewhere" && $wine "$game" --version | tr -d '\r')
 [ "$version" = "quorax $(basename "$folder" | cut -d- -f2)" ] || { echo "windows: --version said $version" >&2; exit 1; }
 echo "windows: quorax.exe --version prints \"$version\""
 # Wine's desktop process, started without a display for the tests above, must start anew in Xvfb.
