@@ -5,6 +5,8 @@
 # Run tools/windows/package.sh first; QUORAX_NATIVE_BUILD names the native build it used.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
+# Xvfb, openbox, xdotool and ImageMagick come with the tests' packages.
+bash tools/install-packages.sh --tests
 repo=$(pwd)
 native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
 zip=$(ls "$repo"/build-windows/quorax-*-win64.zip)
