@@ -5,6 +5,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/platform.h"
 #include "app/program_folder.h"
 #include "app/window.h"
 #include "display/text.h"
@@ -14,17 +15,17 @@ int PrepareLaunch(int argc, const char* const* argv) {
     if (answered >= 0) return answered;
     std::string error;
     if (!EnterDataFolder(ProgramFolder(), error)) {
-        std::fprintf(stderr, "quorax: %s\n", error.c_str());
+        ReportFailure("quorax: " + error);
         return 1;
     }
     if (!OpenTextFont()) {
-        std::fprintf(stderr, "quorax: %s\n", TextFontError());
+        ReportFailure(std::string("quorax: ") + TextFontError());
         ShutdownText();
         return 1;
     }
     if (!LoadWindowIcon(WindowIconFile)) {
-        std::fprintf(stderr, "quorax: cannot read the picture file \"%s\" in %s: %s\n", WindowIconFile,
-                     DataFolderInUse().c_str(), WindowError());
+        ReportFailure(std::string("quorax: cannot read the picture file \"") + WindowIconFile + "\" in " +
+                      DataFolderInUse() + ": " + WindowError());
         ShutdownText();
         return 1;
     }

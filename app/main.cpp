@@ -1,9 +1,13 @@
 // QUORAX: opens its window, loads everything, runs the main loop until the player quits.
-#include <cstdio>
+// SDL's entry point where the system starts programs elsewhere than main (WinMain on Windows).
+#include <SDL_main.h>
+
+#include <string>
 
 #include "app/data_folder.h"
 #include "app/launch.h"
 #include "app/main_loop.h"
+#include "app/platform.h"
 #include "app/ready_line.h"
 #include "app/startup.h"
 #include "app/window.h"
@@ -13,11 +17,12 @@
 #include "input/gamepad.h"
 
 int main(int argc, char** argv) {
+    ConnectConsole();
     const int early = PrepareLaunch(argc, argv);
     if (early >= 0) return early;
     SDL_Window* window = CreateMainWindow();
     if (!window || !AttachDisplayWindow(window)) {
-        std::fprintf(stderr, "quorax: %s\n", WindowError());
+        ReportFailure(std::string("quorax: ") + WindowError());
         ShutdownText();
         CloseMainWindow();
         return 1;
@@ -28,13 +33,13 @@ int main(int argc, char** argv) {
     // on the desk); without them the keyboard still plays.
     InitGamepads();
     if (!StartUp()) {
-        std::fprintf(stderr, "quorax: start-up failed: %s (files read from %s)\n", StartUpError(), DataFolderInUse().c_str());
+        ReportFailure(std::string("quorax: start-up failed: ") + StartUpError() + " (files read from " + DataFolderInUse() + ")");
         ShutDown();
         return 1;
     }
     AnnounceReady();
     const int exitCode = RunMainLoop();
-    if (exitCode == 1) std::fprintf(stderr, "quorax: play cannot go on: %s\n", TileSetError());
+    if (exitCode == 1) ReportFailure(std::string("quorax: play cannot go on: ") + TileSetError());
     ShutDown();
     return exitCode;
 }

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "app/platform.h"
+
 SDL_Window* MainWindow = nullptr;
 
 namespace {
@@ -27,7 +29,7 @@ bool DisplayFound()
 SDL_Window* CreateMainWindow() {
     ErrorText[0] = '\0';
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) return nullptr;
-    if (!DisplayFound()) {
+    if (MayRunUnseen() && !DisplayFound()) {
         std::snprintf(ErrorText, sizeof ErrorText,
                       "no display found: set DISPLAY or WAYLAND_DISPLAY, or run it from a desktop session");
         return nullptr;

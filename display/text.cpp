@@ -55,7 +55,9 @@ TTF_Font* FontOfSize(int size) {
     for (SizedFont& sized : fonts) {
         if (sized.size == size) return sized.font;
         if (sized.size != 0) continue;
-        sized.font = TTF_OpenFont(fontFile.c_str(), size);
+        // SDL takes UTF-8 file names everywhere; a Windows path's own characters are wide ones.
+        const std::u8string name = fontFile.u8string();
+        sized.font = TTF_OpenFont(reinterpret_cast<const char*>(name.c_str()), size);
         if (!sized.font) {
             fontError = "cannot read the font file " + fontFile.string() + ": " + TTF_GetError();
             return nullptr;

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing the game need on Debian 12 (run as root).
+# --tests adds what the tests need, --windows what the Windows cross build and its Wine tests need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -7,10 +8,26 @@ packages=(
   espeak-ng
   fluidsynth musescore-general-soundfont-small vorbis-tools
 )
-if [ "${1:-}" = "--tests" ]; then
+windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
+  binutils-mingw-w64-x86-64 wine wine64 zip unzip dpkg-dev)
+case "${1:-}" in
+--tests)
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot xauth
-    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng)
+    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng "${windows[@]}")
+  ;;
+--windows) packages+=("${windows[@]}") ;;
+esac
+# The Windows libraries are built from Debian's own source packages: apt needs a deb-src entry
+# for the archive the machine already uses.
+if [ "${1:-}" != "" ] && ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
+  if [ -f /etc/apt/sources.list.d/debian.sources ]; then
+    sed 's/^Types: deb$/Types: deb-src/' /etc/apt/sources.list.d/debian.sources \
+      >/etc/apt/sources.list.d/quorax-deb-src.sources
+  else
+    sed -n 's/^deb /deb-src /p' /etc/apt/sources.list >/etc/apt/sources.list.d/quorax-deb-src.list
+  fi
+  apt-get update
 fi
 missing=()
 for p in "${packages[@]}"; do

@@ -15,12 +15,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A prefix with the installed layout: <root>/games holds the program, <root>/share/games/quorax
-// the data, and <root>/elsewhere is a working directory without the game's files.
+// A prefix with the installed layout (the Debian games layout, <root>/games holding the program and
+// <root>/share/games/quorax the data; on Windows one folder for both), and <root>/elsewhere, a
+// working directory without the game's files.
 struct DataFolder : ::testing::Test {
     ScratchFolder root;
-    const fs::path program = root / "games";
-    const fs::path installed = root / "share/games/quorax";
+    const fs::path program = root / QUORAX_PROGRAM_DIR;
+    const fs::path installed = root / QUORAX_DATA_DIR;
     const fs::path elsewhere = root / "elsewhere";
     void SetUp() override {
         // Entered so that the working directory the tests move to is given back at their end.
@@ -45,9 +46,12 @@ std::string Answer(std::initializer_list<const char*> args, int* code) {
 }  // namespace
 
 TEST_F(DataFolder, TheInstalledFolderFollowsTheProgramUnderAnyPrefix) {
-    EXPECT_EQ(InstalledDataFolder("/usr/games"), fs::path("/usr/share/games/quorax"));
-    // SDL gives the folder with a trailing separator.
-    EXPECT_EQ(InstalledDataFolder("/opt/q/games/"), fs::path("/opt/q/share/games/quorax"));
+    for (const fs::path prefix : {"/usr", "/opt/q"}) {
+        const fs::path expected = (prefix / QUORAX_DATA_DIR).lexically_normal();
+        EXPECT_EQ(InstalledDataFolder(prefix / QUORAX_PROGRAM_DIR), expected);
+        // SDL gives the folder with a trailing separator.
+        EXPECT_EQ(InstalledDataFolder(prefix / QUORAX_PROGRAM_DIR / ""), expected);
+    }
     EXPECT_EQ(InstalledDataFolder(program), installed.lexically_normal());
     EXPECT_TRUE(InstalledDataFolder("").empty());
 }

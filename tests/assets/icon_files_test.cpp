@@ -117,3 +117,41 @@ TEST(IconFiles, TheWindowIconShowsTheSameArtAsTheDesktopIcon)
     for (int i = 0; i < 256; ++i)
         ASSERT_EQ(bmp.table[i], (RgbEntry{png.palette[3 * i], png.palette[3 * i + 1], png.palette[3 * i + 2]})) << i;
 }
+
+// The Windows program's icon file: every desktop size as an 8-bit bitmap of the same art and
+// colours, its mask see-through exactly where the PNG is (index 0).
+TEST(IconFiles, TheWindowsIconHoldsEverySizeWithTheSameArtAndSeeThroughParts)
+{
+    const Bytes ico = ReadWholeFile(std::string(QUORAX_ICON_DIR) + "/quorax.ico");
+    const auto le16 = [&](size_t at) { return uint32_t(ico[at]) | uint32_t(ico[at + 1]) << 8; };
+    const auto le32 = [&](size_t at) { return le16(at) | le16(at + 2) << 16; };
+    ASSERT_GE(ico.size(), 6u);
+    EXPECT_EQ(le16(2), 1u);  // an icon
+    auto icons = ReadIcons();
+    ASSERT_EQ(le16(4), icons.size());
+    size_t entry = 6;
+    for (const auto& [size, png] : icons) {
+        SCOPED_TRACE(size);
+        EXPECT_EQ(ico[entry], size % 256);  // 256 is written as 0
+        const size_t length = le32(entry + 8), dib = le32(entry + 12);
+        entry += 16;
+        ASSERT_LE(dib + length, ico.size());
+        EXPECT_EQ(le32(dib + 4), uint32_t(size));
+        EXPECT_EQ(le32(dib + 8), uint32_t(2 * size));  // the picture and its mask
+        EXPECT_EQ(le16(dib + 14), 8u);
+        const size_t table = dib + 40, pixels = table + 1024, mask = pixels + size_t(size) * size;
+        const size_t maskStride = (size + 31) / 32 * 4;
+        ASSERT_EQ(mask + maskStride * size, dib + length);
+        for (int i = 0; i < 256; ++i)
+            ASSERT_EQ((RgbEntry{ico[table + 4 * i + 2], ico[table + 4 * i + 1], ico[table + 4 * i]}),
+                      (RgbEntry{png.palette[3 * i], png.palette[3 * i + 1], png.palette[3 * i + 2]})) << i;
+        for (int y = 0; y < size; ++y) {
+            const size_t row = size_t(size - 1 - y);  // bottom-up
+            for (int x = 0; x < size; ++x) {
+                ASSERT_EQ(ico[pixels + row * size + x], png.at(x, y)) << x << "," << y;
+                const bool seeThrough = ico[mask + row * maskStride + x / 8] & (0x80 >> (x % 8));
+                ASSERT_EQ(seeThrough, png.at(x, y) == 0) << x << "," << y;
+            }
+        }
+    }
+}

@@ -172,9 +172,9 @@ public:
         const std::filesystem::path home = std::filesystem::current_path();
         for (const auto& entry : std::filesystem::directory_iterator(home)) {
             const std::string name = entry.path().filename().string();
-            if (name != missing) std::filesystem::create_symlink(entry.path(), folder_ / name);
+            if (name != missing) Mirror(entry.path(), folder_ / name);
         }
-        if (!standIn.empty()) std::filesystem::create_symlink(home / standIn, folder_ / missing);
+        if (!standIn.empty()) Mirror(home / standIn, folder_ / missing);
         folder_.Enter();
     }
 

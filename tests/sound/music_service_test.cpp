@@ -182,7 +182,7 @@ protected:
         for (const auto& entry : std::filesystem::directory_iterator(source)) {
             const std::string name = entry.path().filename().string();
             if (name == "MusicLand2.ogg" || name == "MusicLand3.ogg") continue;
-            std::filesystem::create_symlink(entry.path(), folder_ / name);
+            Mirror(entry.path(), folder_ / name);
         }
         WriteText(folder_ / "MusicLand3.ogg", "OggS, but not really");
         folder_.Enter();

@@ -34,6 +34,13 @@ void ScratchFolder::Enter()
     fs::current_path(path_);
 }
 
+void Mirror(const fs::path& file, const fs::path& at)
+{
+    std::error_code refused;
+    fs::create_symlink(file, at, refused);
+    if (refused) fs::copy_file(file, at);
+}
+
 void WriteBytes(const fs::path& file, const std::vector<uint8_t>& bytes)
 {
     std::ofstream(file, std::ios::binary)

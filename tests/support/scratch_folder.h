@@ -25,5 +25,9 @@ private:
     std::filesystem::path home_;
 };
 
+// `file` seen at `at` as well: a symbolic link, or a copy where the system lets only some users
+// make links (Windows).
+void Mirror(const std::filesystem::path& file, const std::filesystem::path& at);
+
 void WriteBytes(const std::filesystem::path& file, const std::vector<uint8_t>& bytes);
 void WriteText(const std::filesystem::path& file, const std::string& text);

@@ -28,7 +28,8 @@ ended() { ! kill -0 "$1" 2>/dev/null || { echo "process $1 still runs"; return 1
 # said_ready PID FILE: succeeds once the game, started with QUORAX_TEST_READY set and its stdout
 # in FILE, has finished start-up; exits 2 if it ended first.
 said_ready() {
-  grep -q '^quorax: ready$' "$2" && return 0
+  # The Windows game ends its lines with CR LF.
+  tr -d '\r' <"$2" | grep -q '^quorax: ready$' && return 0
   if ! kill -0 "$1" 2>/dev/null; then
     echo "the game ended during start-up"
     return 2

@@ -7,5 +7,8 @@
 
 Bytes EncodeBmp8(const Canvas& image, const Palette& palette);
 
+// A Windows icon file holding each image as an 8-bit bitmap, index 0 see-through.
+Bytes EncodeIco(const std::vector<Canvas>& images, const Palette& palette);
+
 // The palette text file: one line per entry, "red green blue flags".
 std::string EncodePaletteText(const Palette& palette);

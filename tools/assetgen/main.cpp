@@ -1,7 +1,8 @@
 // quorax-assetgen OUTPUT_DIR: writes every picture, palette and sound file of the game
 // into OUTPUT_DIR, the same bytes on every run, plus a contact sheet for review.
-// quorax-assetgen --icons ICON_DIR: writes the desktop icons "<size>.png" into ICON_DIR; they
-// are for installing only, so they stay out of the game's folder.
+// quorax-assetgen --icons ICON_DIR: writes the desktop icons "<size>.png" into ICON_DIR, and all
+// sizes in one "quorax.ico" for the Windows program; they are for installing only, so they stay
+// out of the game's folder.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -58,8 +59,12 @@ void Generate(const std::filesystem::path& out)
 void GenerateIcons(const std::filesystem::path& out)
 {
     std::filesystem::create_directories(out);
-    for (int size : IconSizes)
-        WriteFileBytes((out / (std::to_string(size) + ".png")).string(), EncodePng8(DrawIcon(size), FilePalette(1)));
+    std::vector<Canvas> sizes;
+    for (int size : IconSizes) {
+        sizes.push_back(DrawIcon(size));
+        WriteFileBytes((out / (std::to_string(size) + ".png")).string(), EncodePng8(sizes.back(), FilePalette(1)));
+    }
+    WriteFileBytes((out / "quorax.ico").string(), EncodeIco(sizes, FilePalette(1)));
 }
 
 }  // namespace

@@ -1,10 +1,8 @@
 #include "tools/sim/simulator.h"
 
 #include <SDL.h>
-#include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
@@ -69,8 +67,8 @@ void Line(std::ostream& out, const char* name, float value)
 
 bool StartSimulator()
 {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     if (!EnterAssetFolder()) {
         Error = "cannot find the folder of the asset files";
         return false;

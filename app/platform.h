@@ -1,0 +1,16 @@
+#pragma once
+// What differs between the desktops the game runs on and SDL does not hide. The build picks one
+// implementation: platform_windows.cpp or platform_posix.cpp.
+#include <string>
+
+// Lets --help, --version and the failure lines reach the terminal the program was started from,
+// also where the program is a windowed one that gets no console of its own.
+void ConnectConsole();
+
+// Says why the game cannot start or go on: the one line on stderr and, where a player who
+// started the game by double-clicking has no terminal to read it in, in a message box as well.
+void ReportFailure(const std::string& line);
+
+// Whether SDL may fall back to a video driver that shows nothing when no display server is
+// found, so that the game must check it got a real one.
+bool MayRunUnseen();

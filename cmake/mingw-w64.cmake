@@ -1,0 +1,15 @@
+# Cross-builds for 64-bit Windows with Debian's MinGW-w64 (the posix variant: it has C++ threads).
+# QUORAX_WINDOWS_PREFIX, when set, names the folder that holds the cross-built SDL libraries.
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_C_COMPILER x86_64-w64-mingw32-gcc-posix)
+set(CMAKE_CXX_COMPILER x86_64-w64-mingw32-g++-posix)
+set(CMAKE_RC_COMPILER x86_64-w64-mingw32-windres)
+
+set(CMAKE_FIND_ROOT_PATH /usr/x86_64-w64-mingw32 ${QUORAX_WINDOWS_PREFIX})
+# Build-machine programs (windres, the generators' outputs) are found on the host; libraries and
+# headers only among the Windows ones.
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
