@@ -17,6 +17,7 @@
 #include "input/gamepad.h"
 
 int main(int argc, char** argv) {
+    GiveBackFreedMemory();
     ConnectConsole();
     const int early = PrepareLaunch(argc, argv);
     if (early >= 0) return early;

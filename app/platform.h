@@ -14,3 +14,8 @@ void ReportFailure(const std::string& line);
 // Whether SDL may fall back to a video driver that shows nothing when no display server is
 // found, so that the game must check it got a real one.
 bool MayRunUnseen();
+
+// Has memory that start-up reads and drops again (every picture file passes through a scratch
+// buffer) go back to the system when it is freed, instead of staying in the process as holes
+// between the pictures that are kept.
+void GiveBackFreedMemory();

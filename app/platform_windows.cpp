@@ -31,3 +31,6 @@ void ReportFailure(const std::string& line) {
 
 // SDL's Windows driver is always there; it only shows nothing when the player asks for that.
 bool MayRunUnseen() { return false; }
+
+// Windows' heap has no such rising threshold: nothing to set.
+void GiveBackFreedMemory() {}
