@@ -47,7 +47,8 @@ head -c 100 "$(dirname "$game")/Devil.BMP" >"$work/damaged/Devil.BMP"
 cd "$work/damaged"
 SDL_AUDIODRIVER=dummy $wine quorax.exe 2>"$work/stderr" &
 pid=$!
-said_line() { grep -q 'start-up failed: Devil.BMP' "$work/stderr"; }
+# Not there yet, also while the file is still to be made: grep's 2 would tell wait_until to give up.
+said_line() { grep -q 'start-up failed: Devil.BMP' "$work/stderr" 2>/dev/null || return 1; }
 wait_until "the line about Devil.BMP" said_line || fail "no line about the damaged Devil.BMP: $(cat "$work/stderr")"
 wait_until "the message box over the game's window" at_least 2 || fail "no message box"
 shot message
