@@ -42,6 +42,19 @@ bool ForEachClipRect(SDL_Surface* surface, Draw draw) {
     return ok;
 }
 
+// Both surfaces of a copy locked, or neither when one cannot be.
+bool LockBoth(SDL_Surface* src, SDL_Surface* dst) {
+    if (SDL_LockSurface(src) != 0) return false;
+    if (SDL_LockSurface(dst) == 0) return true;
+    SDL_UnlockSurface(src);
+    return false;
+}
+
+void UnlockBoth(SDL_Surface* src, SDL_Surface* dst) {
+    SDL_UnlockSurface(dst);
+    SDL_UnlockSurface(src);
+}
+
 // SDL scales no keyed 8-bit blits, so a frame fitted into a rectangle of another size is
 // copied here too, nearest pixel, inside the surface's current clip rectangle.
 bool BlitFitted(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const SDL_Rect& to) {
@@ -50,11 +63,7 @@ bool BlitFitted(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const 
     const bool keyed = SDL_GetColorKey(src, &key) == 0;
     SDL_Rect area;
     if (!SDL_IntersectRect(&to, &dst->clip_rect, &area)) return true;
-    if (SDL_LockSurface(src) != 0) return false;
-    if (SDL_LockSurface(dst) != 0) {
-        SDL_UnlockSurface(src);
-        return false;
-    }
+    if (!LockBoth(src, dst)) return false;
     const auto* source = static_cast<const uint8_t*>(src->pixels);
     auto* target = static_cast<uint8_t*>(dst->pixels);
     for (int y = area.y; y < area.y + area.h; ++y) {
@@ -67,8 +76,7 @@ bool BlitFitted(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, const 
             if (!keyed || pixel != key) target[int64_t{y} * dst->pitch + x] = pixel;
         }
     }
-    SDL_UnlockSurface(dst);
-    SDL_UnlockSurface(src);
+    UnlockBoth(src, dst);
     return true;
 }
 
@@ -112,11 +120,7 @@ bool BlitSameSize(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, cons
     sy += area.y - dy;
     Uint32 key = 0;
     const bool keyed = SDL_GetColorKey(src, &key) == 0;
-    if (SDL_LockSurface(src) != 0) return false;
-    if (SDL_LockSurface(dst) != 0) {
-        SDL_UnlockSurface(src);
-        return false;
-    }
+    if (!LockBoth(src, dst)) return false;
     const auto* source = static_cast<const uint8_t*>(src->pixels) + int64_t{sy} * src->pitch + sx;
     auto* target = static_cast<uint8_t*>(dst->pixels) + int64_t{area.y} * dst->pitch + area.x;
     for (int y = 0; y < area.h; ++y, source += src->pitch, target += dst->pitch) {
@@ -126,8 +130,7 @@ bool BlitSameSize(SDL_Surface* src, const SDL_Rect& from, SDL_Surface* dst, cons
             std::memcpy(target, source, area.w);
         }
     }
-    SDL_UnlockSurface(dst);
-    SDL_UnlockSurface(src);
+    UnlockBoth(src, dst);
     return true;
 }
 
