@@ -6,6 +6,7 @@
 
 #include "app/data_folder.h"
 #include "app/launch.h"
+#include "app/loop_driver.h"
 #include "app/main_loop.h"
 #include "app/platform.h"
 #include "app/ready_line.h"
@@ -15,6 +16,17 @@
 #include "display/text.h"
 #include "game/tile_set.h"
 #include "input/gamepad.h"
+
+namespace {
+
+// After the last pass: a land whose tile sheet could not be read is named, then everything closes.
+int EndGame(int exitCode) {
+    if (exitCode == 1) ReportFailure(std::string("quorax: play cannot go on: ") + TileSetError());
+    ShutDown();
+    return exitCode;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     GiveBackFreedMemory();
@@ -39,8 +51,5 @@ int main(int argc, char** argv) {
         return 1;
     }
     AnnounceReady();
-    const int exitCode = RunMainLoop();
-    if (exitCode == 1) ReportFailure(std::string("quorax: play cannot go on: ") + TileSetError());
-    ShutDown();
-    return exitCode;
+    return DriveMainLoop(EndGame);
 }

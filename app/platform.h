@@ -1,6 +1,7 @@
 #pragma once
-// What differs between the desktops the game runs on and SDL does not hide. The build picks one
-// implementation: platform_windows.cpp or platform_posix.cpp.
+// What differs between the systems the game runs on and SDL does not hide. The build picks one
+// implementation: platform_windows.cpp, platform_posix.cpp or platform_browser.cpp.
+#include <cstdint>
 #include <string>
 
 // Lets --help, --version and the failure lines reach the terminal the program was started from,
@@ -19,3 +20,7 @@ bool MayRunUnseen();
 // buffer) go back to the system when it is freed, instead of staying in the process as holes
 // between the pictures that are kept.
 void GiveBackFreedMemory();
+
+// SDL's flags for the game's window: full screen at the desktop's size, or, in a browser, filling
+// the canvas that the page sizes.
+uint32_t MainWindowFlags();

@@ -1,5 +1,6 @@
 #include "app/platform.h"
 
+#include <SDL.h>
 #include <malloc.h>
 
 #include <cstdio>
@@ -18,3 +19,7 @@ bool MayRunUnseen() { return true; }
 // would come from the heap and leave it 6 MB larger than what it holds. A fixed size keeps the
 // first rule.
 void GiveBackFreedMemory() { mallopt(M_MMAP_THRESHOLD, 64 * 1024); }
+
+// Created at the desktop's size: without a window manager a small full-screen window would show
+// only part of what SDL draws.
+uint32_t MainWindowFlags() { return SDL_WINDOW_FULLSCREEN_DESKTOP; }

@@ -34,3 +34,7 @@ bool MayRunUnseen() { return false; }
 
 // Windows' heap has no such rising threshold: nothing to set.
 void GiveBackFreedMemory() {}
+
+// Created at the desktop's size: without a window manager a small full-screen window would show
+// only part of what SDL draws.
+uint32_t MainWindowFlags() { return SDL_WINDOW_FULLSCREEN_DESKTOP; }

@@ -34,8 +34,6 @@ SDL_Window* CreateMainWindow() {
                       "no display found: set DISPLAY or WAYLAND_DISPLAY, or run it from a desktop session");
         return nullptr;
     }
-    // Created at the desktop's size: without a window manager a small full-screen window
-    // would show only part of what SDL draws.
     SDL_DisplayMode desktop;
     int width = 640, height = 480;
     if (SDL_GetDesktopDisplayMode(0, &desktop) == 0) {
@@ -43,7 +41,10 @@ SDL_Window* CreateMainWindow() {
         height = desktop.h;
     }
     MainWindow = SDL_CreateWindow("QUORAX", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height,
-                                  SDL_WINDOW_FULLSCREEN_DESKTOP);
+                                  MainWindowFlags());
+    // The game reads keys, never text: without text input every key stays the game's, where a
+    // browser would otherwise act on Space, Enter or Escape itself.
+    if (MainWindow) SDL_StopTextInput();
     return MainWindow;
 }
 

@@ -23,7 +23,9 @@ void PostWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
     case SDL_WINDOWEVENT_EXPOSED: PostWindowMessage(WM_PAINT); break;
     case SDL_WINDOWEVENT_FOCUS_LOST: PostWindowMessage(WM_KILLFOCUS); break;
-    case SDL_WINDOWEVENT_MINIMIZED: PostWindowMessage(WM_SIZE, SIZE_MINIMIZED); break;
+    // Hidden: a browser's tab behind another, or a window on another desktop.
+    case SDL_WINDOWEVENT_MINIMIZED:
+    case SDL_WINDOWEVENT_HIDDEN: PostWindowMessage(WM_SIZE, SIZE_MINIMIZED); break;
     default: break;
     }
 }

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing the game need on Debian 12 (run as root).
-# --tests adds what the tests need, --windows what the Windows cross build and its Wine tests need.
+# --tests adds what the tests need, --windows what the Windows cross build and its Wine tests need,
+# --web what the web page's build and its tests in headless Chromium need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -10,15 +11,17 @@ packages=(
 )
 windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   binutils-mingw-w64-x86-64 wine wine64 zip unzip dpkg-dev)
+web=(emscripten nodejs chromium dpkg-dev)
 case "${1:-}" in
 --tests)
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot xauth
-    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng "${windows[@]}")
+    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng "${windows[@]}" "${web[@]}")
   ;;
 --windows) packages+=("${windows[@]}") ;;
+--web) packages+=("${web[@]}") ;;
 esac
-# The Windows libraries are built from Debian's own source packages: apt needs a deb-src entry
+# The Windows and web libraries are built from Debian's own source packages: apt needs a deb-src entry
 # for the archive the machine already uses.
 if [ "${1:-}" != "" ] && ! grep -rqs '^Types:.*deb-src\|^deb-src ' /etc/apt/sources.list /etc/apt/sources.list.d/; then
   if [ -f /etc/apt/sources.list.d/debian.sources ]; then

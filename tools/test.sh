@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game and runs every test twice: in a plain build and under AddressSanitizer and
-# UndefinedBehaviorSanitizer, then the fuzzers, the soak, the installed package and the Windows zip
-# under Wine; fails if any of them leaves something in the temporary folder.
+# UndefinedBehaviorSanitizer, then the fuzzers, the soak, the installed package, the Windows zip
+# under Wine and the web page in headless Chromium; fails if any of them leaves something in the
+# temporary folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-packages.sh --tests
@@ -17,4 +18,7 @@ bash tools/package-test.sh
 # The Windows build takes the plain build's data files.
 QUORAX_NATIVE_BUILD=build-test bash tools/windows/package.sh
 QUORAX_NATIVE_BUILD=build-test bash tools/windows/test.sh
+# So does the web page.
+QUORAX_NATIVE_BUILD=build-test bash tools/web/build.sh
+QUORAX_NATIVE_BUILD=build-test bash tools/web/test.sh
 no_new_leftovers "$before"

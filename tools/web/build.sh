@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Builds the web page in build-web/page/ (index.html, quorax.js, quorax.wasm, quorax.data,
+# favicon.ico) and the simulator for node (build-web-node/bin/quorax-sim.js), with the data files of a
+# native build (QUORAX_NATIVE_BUILD, by default build-native/, made here when its files are
+# missing) and the libraries of tools/web/deps.sh. Run from anywhere, as root on a fresh machine:
+# it installs what it needs first.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+bash tools/install-packages.sh --web
+jobs=$(nproc)
+native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
+export NODE_PATH=/usr/share/nodejs
+
+# The generators run on this machine only: their files are made by a native build.
+[ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
+cmake --build "$native" -j"$jobs" --target assets music icons
+
+started=$SECONDS
+prefix=$(bash tools/web/deps.sh)
+echo "web: the libraries in $prefix, ready after $((SECONDS - started)) s"
+for node in OFF ON; do
+  build=build-web
+  [ $node = OFF ] || build=build-web-node
+  cmake -S . -B $build -DCMAKE_TOOLCHAIN_FILE=cmake/emscripten.cmake -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_TESTING=OFF -DQUORAX_WEB_PREFIX="$prefix" -DQUORAX_NATIVE_BUILD="$native" -DQUORAX_WEB_NODE=$node
+done
+cmake --build build-web -j"$jobs"
+cmake --build build-web-node -j"$jobs" --target quorax-sim
+echo "web: the page is in $(pwd)/build-web/page"

@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# The web build tested: quorax-sim under node on the four winning replays (every frame's state as
+# the native quorax-sim prints it), the page's size, and the page played in headless Chromium
+# (tools/web/page-test.mjs, its screenshots left in build-web/shots/). Run tools/web/build.sh first;
+# QUORAX_NATIVE_BUILD names the native build it used.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+# ImageMagick, which judges the screenshots, comes with the tests' packages.
+bash tools/install-packages.sh --tests
+repo=$(pwd)
+native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The same game on another compiler, C library and machine: every frame's state as on Linux.
+cmake --build "$native" --target quorax-sim
+for start in F1 F2 F3 F4; do
+  script=$repo/tests/replays/win_from_$start.script
+  (cd "$native/bin" && ./quorax-sim --trace "$script") >"$work/linux-$start"
+  (cd build-web-node/bin && node --no-experimental-fetch quorax-sim.js --trace "$script") >"$work/node-$start"
+  grep -q '^GameState=3$' "$work/node-$start" || { echo "web: the $start replay did not win under node" >&2; exit 1; }
+  cmp "$work/linux-$start" "$work/node-$start" ||
+    { diff "$work/linux-$start" "$work/node-$start" | head -20 >&2; exit 1; }
+  echo "web: the $start replay wins under node, $(wc -l <"$work/linux-$start") lines of state as on Linux"
+done
+
+# What a player downloads, before the server compresses it.
+page=build-web/page
+for file in "$page"/*; do
+  printf 'web: %-12s %9d bytes\n' "$(basename "$file")" "$(stat -c %s "$file")"
+done
+total=$(cat "$page"/* | wc -c)
+limit=$((14 * 1000 * 1000))
+[ "$total" -le "$limit" ] || { echo "web: the page weighs $total bytes, more than $limit" >&2; exit 1; }
+echo "web: the page weighs $total bytes in all (at most $limit)"
+
+# Playwright, at the version its lock file pins, drives the machine's own Chromium.
+(cd tools/web && npm ci --no-audit --no-fund --loglevel=error)
+rm -rf build-web/shots
+node tools/web/page-test.mjs "$page" build-web/shots
