@@ -14,36 +14,14 @@ sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
 # Debian's emcc finds the JavaScript parser it runs under the machine's node here.
 export NODE_PATH=${NODE_PATH:-/usr/share/nodejs}
 
-versions=$(apt-get source --print-uris "${sources[@]}" 2>/dev/null | grep -o "[^ ']*\.dsc " | sort)
-[ "$(echo "$versions" | wc -l)" = ${#sources[@]} ] || {
-  echo "deps.sh: apt cannot find the source packages ${sources[*]}; is there a deb-src entry?" >&2
-  exit 1
-}
-key=$( (echo "$versions"; emcc --version | head -1; cat "$0") | sha256sum | cut -c1-16)
-cache=${QUORAX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorax}
-prefix=$cache/web-$key
-if [ -f "$prefix/done" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-exec 3>&1 1>&2
-echo "deps.sh: building the browser's libraries into $prefix"
-mkdir -p "$cache"
-# Built in a staging copy of the prefix's path, so that FreeType's installed files already name
-# the prefix when it is moved in place.
-building=$work/stage$prefix
+source "$(dirname "$0")/../source-packages.sh"
+versions=$(source_versions "${sources[@]}")
+open_prefix web "$versions
+$(emcc --version | head -1)
+$(cat "$0")"
 mkdir -p "$building/include/SDL2"
 jobs=$(nproc)
 
-# fetch PACKAGE: unpacks Debian's source package (with Debian's patches) and prints its folder.
-fetch() {
-  mkdir "$work/$1"
-  (cd "$work/$1" && apt-get source -q "$1" >&2) || return 1
-  find "$work/$1" -mindepth 1 -maxdepth 1 -type d
-}
 # archive NAME FLAGS... -- SOURCES...: compiles the sources in parallel into lib$variant/libNAME.a.
 archive() {
   local name=$1 flags=()
@@ -58,13 +36,6 @@ archive() {
   printf '%s\n' "$@" | xargs -P "$jobs" -I{} sh -c \
     'emcc -O2 "$@" -c "{}" -o "$0/$(echo "{}" | md5sum | cut -c1-12).o"' "$objects" "${variant_flags[@]}" "${flags[@]}"
   emar rcs "$building/lib$variant/lib$name.a" "$objects"/*.o
-}
-# licence NAME FILES...: keeps the licence texts beside the libraries.
-licence() {
-  local name=$1
-  shift
-  mkdir -p "$building/licenses/$name"
-  cp "$@" "$building/licenses/$name/"
 }
 
 sdl=$(fetch libsdl2)
@@ -117,7 +88,4 @@ for variant in "" /threads; do
     -DMUSIC_WAV -DMUSIC_OGG -DOGG_USE_STB -- "$mixer"/src/*.c "$mixer"/src/codecs/*.c
 done
 
-echo "$versions" >"$building/done"
-rm -rf "$prefix"
-mv "$building" "$prefix"
-echo "$prefix" >&3
+close_prefix "$versions"

@@ -10,36 +10,12 @@ top=$(cd "$(dirname "$0")/../.." && pwd)
 toolchain=$top/cmake/mingw-w64.cmake
 sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
 
-# The .dsc names carry the exact versions apt would fetch now.
-versions=$(apt-get source --print-uris "${sources[@]}" 2>/dev/null | grep -o "[^ ']*\.dsc " | sort)
-[ "$(echo "$versions" | wc -l)" = ${#sources[@]} ] || {
-  echo "deps.sh: apt cannot find the source packages ${sources[*]}; is there a deb-src entry?" >&2
-  exit 1
-}
-key=$( (echo "$versions"; cat "$0" "$toolchain") | sha256sum | cut -c1-16)
-cache=${QUORAX_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quorax}
-prefix=$cache/windows-$key
-if [ -f "$prefix/done" ]; then
-  echo "$prefix"
-  exit 0
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-exec 3>&1 1>&2
-echo "deps.sh: building the Windows libraries into $prefix"
-mkdir -p "$cache"
-# Installed into a staging copy of the prefix's path, so that the paths written into the
-# libraries' pkg-config and CMake files already name the prefix when it is moved in place.
-building=$work/stage$prefix
+source "$(dirname "$0")/../source-packages.sh"
+versions=$(source_versions "${sources[@]}")
+open_prefix windows "$versions
+$(cat "$0" "$toolchain")"
 jobs=$(nproc)
 
-# fetch PACKAGE: unpacks Debian's source package (with Debian's patches) and prints its folder.
-fetch() {
-  mkdir "$work/$1"
-  (cd "$work/$1" && apt-get source -q "$1" >&2) || return 1
-  find "$work/$1" -mindepth 1 -maxdepth 1 -type d
-}
 # build SOURCE_FOLDER CMAKE_OPTIONS...: a release build installed into the prefix.
 build() {
   local src=$1
@@ -50,13 +26,6 @@ build() {
     -DCMAKE_SHARED_LINKER_FLAGS=-static-libgcc "$@"
   cmake --build "$src/build-windows" -j"$jobs"
   DESTDIR=$work/stage cmake --install "$src/build-windows"
-}
-# licence PACKAGE FILES...: keeps the licence texts for the zip.
-licence() {
-  local name=$1
-  shift
-  mkdir -p "$building/licenses/$name"
-  cp "$@" "$building/licenses/$name/"
 }
 
 sdl=$(fetch libsdl2)
@@ -81,7 +50,4 @@ build "$mixer" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_WAVE
   -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_CMD=OFF
 licence SDL2_mixer "$mixer/LICENSE.txt"
 
-echo "$versions" >"$building/done"
-rm -rf "$prefix"
-mv "$building" "$prefix"
-echo "$prefix" >&3
+close_prefix "$versions"
