@@ -34,7 +34,7 @@ async function waitFor(what, condition, limitMs = 30000) {
 function serve(root) {
   return new Promise((ready, failed) => {
     const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", root], {
-      stdio: ["ignore", "pipe", "pipe"],
+      stdio: ["ignore", "pipe", "ignore"],
     });
     let said = "";
     server.stdout.on("data", (chunk) => {
