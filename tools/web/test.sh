@@ -7,22 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 # ImageMagick, which judges the screenshots, comes with the tests' packages.
 bash tools/install-packages.sh --tests
-repo=$(pwd)
 native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The same game on another compiler, C library and machine: every frame's state as on Linux.
-cmake --build "$native" --target quorax-sim
-for start in F1 F2 F3 F4; do
-  script=$repo/tests/replays/win_from_$start.script
-  (cd "$native/bin" && ./quorax-sim --trace "$script") >"$work/linux-$start"
-  (cd build-web-node/bin && node --no-experimental-fetch quorax-sim.js --trace "$script") >"$work/node-$start"
-  grep -q '^GameState=3$' "$work/node-$start" || { echo "web: the $start replay did not win under node" >&2; exit 1; }
-  cmp "$work/linux-$start" "$work/node-$start" ||
-    { diff "$work/linux-$start" "$work/node-$start" | head -20 >&2; exit 1; }
-  echo "web: the $start replay wins under node, $(wc -l <"$work/linux-$start") lines of state as on Linux"
-done
+node_sim() { (cd build-web-node/bin && node --no-experimental-fetch quorax-sim.js --trace "$1"); }
+source tools/same-replays.sh
+same_replays web "$native" "$work" node_sim
 
 # What a player downloads, before the server compresses it.
 page=build-web/page

@@ -42,18 +42,10 @@ echo "windows: a fresh Wine prefix in $WINEPREFIX"
 (cd build-windows && ctest --output-on-failure -j"$jobs" -E "^($(IFS='|'; echo "${skipped[*]}"))\$")
 echo "windows: every cross-built GoogleTest program passed under Wine (skipped: ${skipped[*]})"
 
-# The same game on another compiler, C library and system: every frame's state as on Linux.
-cmake --build "$native" --target quorax-sim
-for start in F1 F2 F3 F4; do
-  script=$repo/tests/replays/win_from_$start.script
-  (cd "$native/bin" && ./quorax-sim --trace "$script") >"$work/linux-$start"
-  # Windows ends its text lines with CR LF.
-  (cd build-windows/bin && $wine quorax-sim.exe --trace "Z:$script" | tr -d '\r') >"$work/windows-$start"
-  grep -q '^GameState=3$' "$work/windows-$start" || { echo "windows: the $start replay did not win" >&2; exit 1; }
-  cmp "$work/linux-$start" "$work/windows-$start" ||
-    { diff "$work/linux-$start" "$work/windows-$start" | head -20 >&2; exit 1; }
-  echo "windows: the $start replay wins, $(wc -l <"$work/linux-$start") lines of state as on Linux"
-done
+# Windows ends its text lines with CR LF.
+windows_sim() { (cd build-windows/bin && $wine quorax-sim.exe --trace "Z:$1" | tr -d '\r'); }
+source tools/same-replays.sh
+same_replays windows "$native" "$work" windows_sim
 
 # The zip unpacked outside the build tree, its game started from another folder.
 mkdir "$work/unpacked" "$work/elsewhere"
