@@ -5,7 +5,7 @@
 namespace {
 
 constexpr const char* HelpText =
-    "Usage: quorax [--help | --version]\n"
+    "Usage: quorax [--help | --version | --touch]\n"
     "\n"
     "QUORAX, a side-scrolling action game: walk, jump, punch and fire through five lands\n"
     "and beat their bosses. It starts full screen; with no arguments it just plays.\n"
@@ -28,10 +28,20 @@ constexpr const char* HelpText =
     "Start starts play, goes back to the title and pauses; Back shows the story;\n"
     "Back and Start together quit.\n"
     "\n"
+    "Touch screen: a d-pad and buttons beside the picture appear at the first touch (with\n"
+    "--touch, from the start) and hide when a key or a pad is used.\n"
+    "\n"
     "The game reads its pictures, palette, sounds and music from the working directory when it\n"
     "holds them, otherwise from its installed data folder.\n";
 
 }  // namespace
+
+bool AsksForTouchControls(int argc, const char* const* argv) {
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--touch") == 0) return true;
+    }
+    return false;
+}
 
 int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out) {
     for (int i = 1; i < argc; ++i) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/command_line.h"
 #include "app/data_folder.h"
 #include "app/launch.h"
 #include "app/loop_driver.h"
@@ -16,6 +17,7 @@
 #include "display/text.h"
 #include "game/tile_set.h"
 #include "input/gamepad.h"
+#include "input/touch.h"
 
 namespace {
 
@@ -45,6 +47,7 @@ int main(int argc, char** argv) {
     // Only the game itself listens to pads (the simulator replays scripts, untouched by a pad
     // on the desk); without them the keyboard still plays.
     InitGamepads();
+    if (AsksForTouchControls(argc, argv)) ShowTouchControls();
     if (!StartUp()) {
         ReportFailure(std::string("quorax: start-up failed: ") + StartUpError() + " (files read from " + DataFolderInUse() + ")");
         ShutDown();

@@ -8,6 +8,7 @@
 #include "input/frame_clock.h"
 #include "input/gamepad.h"
 #include "input/keyboard.h"
+#include "input/touch.h"
 #include "sound/music.h"
 
 bool RunFrameFunction(int state) {
@@ -32,6 +33,17 @@ int PadStartKey(int state) {
     case GameStateWin:
     case GameStateStory: return DIK_RETURN;
     default: return -1;
+    }
+}
+
+TouchSet TouchSetFor(int state) {
+    switch (state) {
+    case GameStateTitle: return TouchSetTitle;
+    case GameStatePlay: return TouchSetPlay;
+    case GameStateDeath:
+    case GameStateWin:
+    case GameStateStory: return TouchSetBack;
+    default: return TouchSetNone;
     }
 }
 
@@ -79,6 +91,7 @@ bool MainLoopPass(int* exitCode) {
     if (!FrameDue()) return true;
     StartClock();
     SetPadStartKey(PadStartKey(GameState));
+    SetTouchSet(TouchSetFor(GameState));
     if (!PauseStep()) FrameShown = RunFrameFunction(GameState);
     MusicKeyStep();
     UpdateMusic();  // the piece the frame asked for, from the picture it has just shown

@@ -3,6 +3,7 @@
 // the frame function that GameState selects (none while play is paused). On the desktop every
 // pass ends in WaitForNextPass; a driver that is called once per displayed picture (a browser's
 // animation frames) calls MainLoopPass alone.
+#include "input/touch_layout.h"
 #include "input/window_messages.h"
 
 // Runs one frame function for the given state; a value outside 0..4 runs none (false).
@@ -10,6 +11,8 @@ bool RunFrameFunction(int state);
 // What a gamepad's Start means on the screen of that state: F1 on the title, Pause in play,
 // Enter on the story, death and win screens.
 int PadStartKey(int state);
+// The touch controls the screen of that state shows.
+TouchSet TouchSetFor(int state);
 // The window procedure: what one message does.
 void MainWindowProc(const WindowMessage& msg);
 // Paces frames by the refresh the display measured, or by the clock where it offers none that

@@ -5,6 +5,7 @@
 #include "game/game_state.h"
 #include "input/frame_clock.h"
 #include "input/keyboard.h"
+#include "input/touch.h"
 #include "input/window_messages.h"
 #include "sound/sound.h"
 
@@ -46,6 +47,8 @@ void DrawPauseBanner()
 void BeginPause()
 {
     GamePaused = true;
+    // A thumb still on the d-pad or fire walks and fires nobody once play goes on.
+    ReleaseTouchKeys();
     PauseSounds();
     DrawPauseBanner();
     FlipDisplay();

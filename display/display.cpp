@@ -4,6 +4,7 @@
 
 #include "display/colour_table.h"
 #include "display/text.h"
+#include "display/touch_controls.h"
 
 DisplayState TheDisplay;
 
@@ -57,6 +58,7 @@ int InitDisplay(int width, int height, int bpp, int windowed) {
 }
 
 int ShutdownDisplay() {
+    ReleaseTouchDrawing();
     SDL_DestroyTexture(TheDisplay.scaledTexture);
     SDL_DestroyTexture(TheDisplay.texture);
     SDL_DestroyRenderer(TheDisplay.renderer);

@@ -1,11 +1,14 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "display/colour_table.h"
 #include "display/display.h"
 #include "display/present_layout.h"
 #include "display/refresh_rate.h"
+#include "display/touch_controls.h"
+#include "input/touch.h"
 
 namespace {
 
@@ -31,13 +34,31 @@ bool Enlarge(SDL_Renderer* renderer, SDL_Texture* picture, int factor, SDL_Textu
     return SDL_SetRenderTarget(renderer, nullptr) == 0 && copied;
 }
 
+// Edges rounded, not sizes, so that neighbouring rectangles still meet.
+ScreenRect InOutputPixels(const ScreenRect& rect, float scaleX, float scaleY) {
+    const int left = static_cast<int>(std::lround(rect.x * scaleX));
+    const int top = static_cast<int>(std::lround(rect.y * scaleY));
+    const int right = static_cast<int>(std::lround((rect.x + rect.width) * scaleX));
+    const int bottom = static_cast<int>(std::lround((rect.y + rect.height) * scaleY));
+    return {left, top, right - left, bottom - top};
+}
+
 }  // namespace
 
 int DrawPictureSharp(SDL_Renderer* renderer, SDL_Texture* picture, SDL_Texture** scaled, int* scaledFactor) {
     int outputWidth = 0, outputHeight = 0, width = 0, height = 0;
     if (SDL_GetRendererOutputSize(renderer, &outputWidth, &outputHeight) != 0) return 0;
     if (SDL_QueryTexture(picture, nullptr, nullptr, &width, &height) != 0) return 0;
-    const PresentLayout layout = LayoutPicture(outputWidth, outputHeight, width, height);
+    // The touch controls are placed in the window's coordinates, which a high-density screen
+    // gives fewer of than output pixels.
+    int windowWidth = outputWidth, windowHeight = outputHeight;
+    if (SDL_Window* window = SDL_RenderGetWindow(renderer)) SDL_GetWindowSize(window, &windowWidth, &windowHeight);
+    const ScreenLayout screen = TouchScreenLayout(windowWidth, windowHeight);
+    const float scaleX = windowWidth > 0 ? static_cast<float>(outputWidth) / windowWidth : 1;
+    const float scaleY = windowHeight > 0 ? static_cast<float>(outputHeight) / windowHeight : 1;
+    const PresentLayout layout = screen.placement == PlacementHidden
+                                     ? LayoutPicture(outputWidth, outputHeight, width, height)
+                                     : ScalePictureInto(InOutputPixels(screen.picture, scaleX, scaleY), width, height);
     const SDL_Rect into{layout.x, layout.y, layout.width, layout.height};
     // Where the enlarged copy cannot be made, nearest-pixel sampling straight into the rectangle
     // still shows everything, with unevenly wide pixels.
@@ -45,7 +66,9 @@ int DrawPictureSharp(SDL_Renderer* renderer, SDL_Texture* picture, SDL_Texture**
     if (!layout.direct && Enlarge(renderer, picture, layout.factor, scaled, scaledFactor)) source = *scaled;
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
-    return SDL_RenderCopy(renderer, source, nullptr, &into) == 0 ? 1 : 0;
+    const bool drawn = SDL_RenderCopy(renderer, source, nullptr, &into) == 0;
+    DrawTouchControls(renderer, screen, scaleX, scaleY);
+    return drawn ? 1 : 0;
 }
 
 int AttachDisplayWindow(SDL_Window* window) {

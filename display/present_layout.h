@@ -1,9 +1,12 @@
 #pragma once
-// Where and how the 640x480 picture lands in a window of any size: letterboxed at its aspect,
-// and scaled so that every picture pixel comes out equally wide and high.
+// Where and how the 640x480 picture lands in a window of any size: letterboxed at its aspect (or
+// where the touch controls' layout puts it), and scaled so that every picture pixel comes out
+// equally wide and high.
+
+struct ScreenRect;
 
 struct PresentLayout {
-    // The letterboxed rectangle in the window's pixels.
+    // The picture's rectangle in the output's pixels.
     int x = 0;
     int y = 0;
     int width = 0;
@@ -18,3 +21,5 @@ struct PresentLayout {
 
 // For an output of outputWidth x outputHeight pixels and a picture of pictureWidth x pictureHeight.
 PresentLayout LayoutPicture(int outputWidth, int outputHeight, int pictureWidth, int pictureHeight);
+// The picture into a given rectangle of the output.
+PresentLayout ScalePictureInto(const ScreenRect& rect, int pictureWidth, int pictureHeight);

@@ -13,7 +13,8 @@ FILE* ErrorLogFile = nullptr;
 
 namespace {
 
-// Status text, the pause banner's two lines: every size the program draws, each opened once.
+// Status text, the pause banner's two lines, the touch controls' labels: every size the program
+// draws, each opened once.
 constexpr int MaxFontSizes = 4;
 
 struct SizedFont {
@@ -152,6 +153,11 @@ int DrawOutlinedText(const char* text, int x, int y, COLORREF colour, int pointS
     result = result && PaintGlyphs(glyphs, NearestIndex(palette, colour)) && BlitGlyphs(glyphs, x, y, surface);
     SDL_FreeSurface(glyphs);
     return result;
+}
+
+SDL_Surface* RenderLabel(const char* text) {
+    TTF_Font* font = text && *text ? FontOfSize(LabelTextSize) : nullptr;
+    return font ? TTF_RenderUTF8_Blended(font, text, SDL_Color{255, 255, 255, 255}) : nullptr;
 }
 
 int OutlinedTextWidth(const char* text, int pointSize) {

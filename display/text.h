@@ -30,6 +30,12 @@ uint8_t DarkestIndex(const SDL_Palette* palette);
 // The largest size at which "QUORAX BULLETS: 100" drawn at x 515 still ends inside 640 pixels.
 constexpr int StatusTextSize = 10;
 
+// The size the touch controls' labels are rendered at, then scaled to their buttons.
+constexpr int LabelTextSize = 32;
+// The text in white on a transparent 32-bit surface, smoothly edged, for a label drawn in the
+// window beside the picture (nullptr when the font cannot be had). The caller frees it.
+SDL_Surface* RenderLabel(const char* text);
+
 // Releases the fonts (at exit).
 void ShutdownText();
 

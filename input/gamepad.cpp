@@ -113,6 +113,12 @@ void HandleGamepadEvent(const SDL_Event& event)
 
 int OpenGamepadCount() { return static_cast<int>(pads.size()); }
 
+bool PadInUse(const SDL_Event& event)
+{
+    if (event.type == SDL_CONTROLLERBUTTONDOWN) return true;
+    return event.type == SDL_CONTROLLERAXISMOTION && (event.caxis.value > DeadZone || event.caxis.value < -DeadZone);
+}
+
 void SetPadStartKey(int keyCode) { startKey = keyCode; }
 
 void AddPadKeys(uint8_t keys[256])

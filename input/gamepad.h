@@ -24,6 +24,8 @@ void ShutdownGamepads();
 // The message pump hands every SDL event here.
 void HandleGamepadEvent(const SDL_Event& event);
 int OpenGamepadCount();
+// Whether the event is a pad's button pressed or its stick pushed past the dead zone.
+bool PadInUse(const SDL_Event& event);
 
 // The key code Start stands for from now on (-1: none). A press keeps the meaning it had when
 // the button went down until it is let go, so that one press does not run through several

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "input/gamepad.h"
+#include "input/touch.h"
 
 uint8_t KeyState[256];
 
@@ -76,6 +77,7 @@ void ReadKeyboard() {
         }
     }
     AddPadKeys(KeyState);
+    AddTouchKeys(KeyState);
 }
 
 void ShutdownKeyboard() {
@@ -87,7 +89,7 @@ bool KeyDownNow(int virtualKey) {
     int code = KeyCodeOfVirtualKey(virtualKey);
     if (code < 0) return false;
     const bool keyboard = scriptedKeys ? scriptedKeys[code] != 0 : SdlKeyDown(code);
-    return keyboard || PadHoldsKey(code);
+    return keyboard || PadHoldsKey(code) || TouchHoldsKey(code);
 }
 
 void UseScriptedKeys(const uint8_t* keys) { scriptedKeys = keys; }

@@ -1,8 +1,8 @@
 #pragma once
 // The keyboard: a whole-keyboard snapshot per play frame (KeyState) and an instantaneous
 // query for the few keys the screens poll. Both read one source: SDL's keyboard, or a
-// script of key states that a test or a developer tool supplies; the gamepads' keys are
-// added to either (input/gamepad.h).
+// script of key states that a test or a developer tool supplies; the gamepads' keys and the
+// touch controls' are added to either (input/gamepad.h, input/touch.h).
 #include <cstdint>
 
 // Key codes: indexes into KeyState.

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include "input/gamepad.h"
+#include "input/touch.h"
 
 namespace {
 
@@ -19,30 +20,46 @@ bool IsToggleKey(const SDL_KeyboardEvent& key) {
     return (code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER) && (key.keysym.mod & KMOD_ALT);
 }
 
+// A finger still down when the window loses the player's attention, or when the screen turns
+// and the controls move under it, holds nothing more.
 void PostWindowEvent(const SDL_WindowEvent& window) {
     switch (window.event) {
     case SDL_WINDOWEVENT_EXPOSED: PostWindowMessage(WM_PAINT); break;
-    case SDL_WINDOWEVENT_FOCUS_LOST: PostWindowMessage(WM_KILLFOCUS); break;
+    case SDL_WINDOWEVENT_SIZE_CHANGED:
+        ReleaseTouchKeys();
+        PostWindowMessage(WM_PAINT);
+        break;
+    case SDL_WINDOWEVENT_FOCUS_LOST:
+        ReleaseTouchKeys();
+        PostWindowMessage(WM_KILLFOCUS);
+        break;
     // Hidden: a browser's tab behind another, or a window on another desktop.
     case SDL_WINDOWEVENT_MINIMIZED:
-    case SDL_WINDOWEVENT_HIDDEN: PostWindowMessage(WM_SIZE, SIZE_MINIMIZED); break;
+    case SDL_WINDOWEVENT_HIDDEN:
+        ReleaseTouchKeys();
+        PostWindowMessage(WM_SIZE, SIZE_MINIMIZED);
+        break;
     default: break;
     }
 }
 
 // Turns the SDL events that mean something to the window into its messages, and hands the rest
-// to the gamepads (plugged in, pulled out). Escape is not a message: the frame functions poll it.
+// to the gamepads (plugged in, pulled out) and the touch controls (fingers). Escape is not a
+// message: the frame functions poll it. A key or a pad in use hides the touch controls.
 void PumpSdlEvents() {
     SDL_Event event;
     while (SDL_PollEvent(&event)) {
+        if (event.type == SDL_KEYDOWN || PadInUse(event)) HideTouchControls();
         if (event.type == SDL_QUIT)
             PostWindowMessage(WM_CLOSE);
         else if (event.type == SDL_KEYDOWN && IsToggleKey(event.key))
             PostWindowMessage(WM_TOGGLEFULLSCREEN);
         else if (event.type == SDL_WINDOWEVENT)
             PostWindowEvent(event.window);
-        else
+        else {
             HandleGamepadEvent(event);
+            HandleTouchEvent(event);
+        }
     }
 }
 

@@ -2,7 +2,8 @@
 // The window's message queue. Frame functions post the destroy message when Escape is held;
 // the window procedure turns it into the quit message that ends the main loop. SDL events
 // (the close button, the full-screen toggle keys, the window losing the focus or being minimised)
-// are translated into the same messages; a gamepad plugged in or pulled out goes to the gamepads.
+// are translated into the same messages; a gamepad plugged in or pulled out goes to the gamepads,
+// a finger to the touch controls.
 
 constexpr int WM_NULL = 0x0000;
 constexpr int WM_DESTROY = 0x0002;
