@@ -14,9 +14,11 @@ namespace {
 constexpr const char* Labels[ControlCount] = {"",       "",       "",       "",       "JUMP",  "FIRE", "PUNCH",
                                               "",       "LAND 1", "LAND 2", "LAND 3", "LAND 4", "STORY", "BACK"};
 
-// Light and faint at rest, gold while held; fainter still over the picture, which shows through.
+// Light and faint at rest, gold while held. Over the picture, which shows through, a dark plate
+// at rest keeps the labels readable on any picture, and the edges are fainter.
 constexpr SDL_Color RestFill{255, 255, 255, 36}, RestEdge{232, 224, 200, 150}, RestMark{232, 224, 200, 200};
 constexpr SDL_Color HeldFill{240, 192, 64, 170}, HeldEdge{255, 216, 96, 240}, HeldMark{48, 32, 8, 255};
+constexpr SDL_Color OverRestFill{12, 12, 16, 150};
 constexpr Uint8 OverAlphaPercent = 70;
 
 constexpr int Segments = 48;  // of a circle: smooth at a thumb's size on any screen
@@ -32,7 +34,8 @@ struct Style {
 Style StyleOf(bool held, bool over) {
     Style style = held ? Style{HeldFill, HeldEdge, HeldMark} : Style{RestFill, RestEdge, RestMark};
     if (over) {
-        style.fill.a = static_cast<Uint8>(style.fill.a * OverAlphaPercent / 100);
+        style.fill = held ? SDL_Color{HeldFill.r, HeldFill.g, HeldFill.b, HeldFill.a * OverAlphaPercent / 100}
+                          : OverRestFill;
         style.edge.a = static_cast<Uint8>(style.edge.a * OverAlphaPercent / 100);
     }
     return style;

@@ -9,14 +9,17 @@
 
 class Fingers {
 public:
-    Fingers(int width = 844, int height = 390) : width_(width), height_(height)
+    Fingers(int width = 844, int height = 390) : width_(width), height_(height), owned_(true)
     {
         EXPECT_EQ(SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS), 0) << SDL_GetError();
         window_ = SDL_CreateWindow("touch", 0, 0, width, height, SDL_WINDOW_HIDDEN);
         EXPECT_NE(window_, nullptr) << SDL_GetError();
     }
+    // Fingers on a window of the caller's.
+    explicit Fingers(SDL_Window* window) : window_(window) { SDL_GetWindowSize(window, &width_, &height_); }
     ~Fingers()
     {
+        if (!owned_) return;
         SDL_DestroyWindow(window_);
         SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
     }
@@ -64,8 +67,9 @@ private:
         }
     }
 
-    int width_;
-    int height_;
+    int width_ = 0;
+    int height_ = 0;
+    bool owned_ = false;
     float lastX_ = 0;
     float lastY_ = 0;
     SDL_Window* window_ = nullptr;

@@ -29,3 +29,4 @@ echo "web: the page weighs $total bytes in all (at most $limit)"
 (cd tools/web && npm ci --no-audit --no-fund --loglevel=error)
 rm -rf build-web/shots
 node tools/web/page-test.mjs "$page" build-web/shots
+node tools/web/phone-test.mjs "$page" build-web/shots
