@@ -12,8 +12,8 @@ constexpr int LargestUnit = 120;
 // A picture narrowed to make room in the bars keeps at least this share of its height; with less
 // room than that the controls go over the picture instead.
 constexpr int KeptPercent = 75;
-// The status line's strip at the picture's foot, left in view by controls over the picture.
-constexpr int StatusRows = 32;
+// The status line's strip across the top of the picture, left in view by controls over it.
+constexpr int StatusRows = 16;
 
 constexpr const char* Names[ControlCount] = {"left", "right", "up",    "down",  "jump",  "fire",  "punch",
                                              "pause", "land1", "land2", "land3", "land4", "story", "back"};
@@ -90,13 +90,13 @@ bool FindBelow(const ScreenShape& shape, int preferred, Frame* found) {
     return false;
 }
 
-// Over the picture, clear of the safe area and above the status line.
+// Over the picture, clear of the safe area and below the status line.
 Frame OverFrame(const ScreenShape& shape, const ScreenRect& full, int preferred) {
     const SafeArea& safe = shape.safe;
     const int statusHeight = full.height * StatusRows / shape.pictureHeight;
-    const ScreenRect region = Between(std::max(full.x, safe.left), std::max(full.y, safe.top),
+    const ScreenRect region = Between(std::max(full.x, safe.left), std::max(full.y + statusHeight, safe.top),
                                       std::min(Right(full), shape.width - safe.right),
-                                      std::min(Bottom(full) - statusHeight, shape.height - safe.bottom));
+                                      std::min(Bottom(full), shape.height - safe.bottom));
     // Smaller than beside the picture: they cover what the player wants to see.
     int unit = std::max(SmallestUnit, std::min(preferred, std::min(shape.width, shape.height) / 8));
     while (unit > SmallestUnit && region.height < ColumnHeight(unit)) --unit;

@@ -107,12 +107,12 @@ async function playOn(browser, url, screen) {
   const walked = await screenshot("right-held");
   check(difference(walked, land) > 0.1, say(`right held 2 s scrolls the land (${(100 * difference(walked, land)).toFixed(0)}% of pixels changed)`));
 
-  // The bullets on the status line, "BULLETS: n" at the picture's foot on the right.
+  // The bullets on the status line, "QUORAX BULLETS: n" across the picture's top on the right.
   const bullets = {
     x: picture.x + (picture.width * 515) / 640,
-    y: picture.y + (picture.height * 448) / 480,
+    y: picture.y,
     width: (picture.width * 125) / 640,
-    height: (picture.height * 32) / 480,
+    height: (picture.height * 16) / 480,
   };
   const before = await screenshot("bullets-before", bullets);
   await press(1, await centreOf("fire"));
