@@ -4,15 +4,12 @@
 // check that fails.
 import { mkdirSync, readFileSync } from "node:fs";
 import { join, resolve } from "node:path";
-import { brightness, check, difference, launchChromium, serve, sleep, waitFor } from "./page-tools.mjs";
+import { brightness, check, difference, runInChromium, sleep, waitFor } from "./page-tools.mjs";
 
 const [folder, shots] = process.argv.slice(2).map((p) => resolve(p));
 mkdirSync(shots, { recursive: true });
 
-const { server, url } = await serve(folder);
-const browser = await launchChromium();
-let failed = false;
-try {
+await runInChromium(folder, async (browser, url) => {
   const context = await browser.newContext({ viewport: { width: 1280, height: 960 } });
   const page = await context.newPage();
   const errors = [];
@@ -179,11 +176,4 @@ try {
   await damaged.locator("#again").waitFor({ state: "visible" });
   const said = await damaged.locator("#line").textContent();
   check(/^quorax: start-up failed: title\.bmp: .+/.test(said), `a damaged title.bmp shows "${said}" on the page`);
-} catch (error) {
-  console.error(`web: FAILED: ${error.message}`);
-  failed = true;
-} finally {
-  await browser.close();
-  server.kill();
-}
-process.exitCode = failed ? 1 : 0;
+});

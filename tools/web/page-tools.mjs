@@ -24,7 +24,7 @@ export async function waitFor(what, condition, limitMs = 30000) {
 }
 
 // Python's static file server on a port the system picks, on the loopback address only.
-export function serve(root) {
+function serve(root) {
   return new Promise((ready, failed) => {
     const server = spawn("python3", ["-u", "-m", "http.server", "0", "--bind", "127.0.0.1", "--directory", root], {
       stdio: ["ignore", "pipe", "ignore"],
@@ -40,7 +40,7 @@ export function serve(root) {
 }
 
 // Playwright gives Chromium a fresh profile of its own.
-export function launchChromium() {
+function launchChromium() {
   return chromium.launch({
     executablePath: "/usr/bin/chromium",
     args: [
@@ -65,4 +65,20 @@ export function difference(a, b) {
   const counted = spawnSync("compare", ["-metric", "AE", a, b, "null:"], { encoding: "utf8" });
   const size = execFileSync("identify", ["-format", "%[fx:w*h]", a]).toString();
   return Number(counted.stderr.trim().split(" ")[0]) / Number(size);
+}
+
+// Serves the folder, starts Chromium and runs test(browser, url); the first check that fails ends
+// it, is printed, and sets the exit code to 1.
+export async function runInChromium(folder, test) {
+  const { server, url } = await serve(folder);
+  const browser = await launchChromium();
+  try {
+    await test(browser, url);
+  } catch (error) {
+    console.error(`web: FAILED: ${error.message}`);
+    process.exitCode = 1;
+  } finally {
+    await browser.close();
+    server.kill();
+  }
 }

@@ -6,7 +6,7 @@
 // at the first check that fails.
 import { mkdirSync } from "node:fs";
 import { join, resolve } from "node:path";
-import { brightness, check, difference, fail, launchChromium, serve, sleep, waitFor } from "./page-tools.mjs";
+import { brightness, check, difference, fail, runInChromium, sleep, waitFor } from "./page-tools.mjs";
 
 const [folder, shots] = process.argv.slice(2).map((p) => resolve(p));
 mkdirSync(shots, { recursive: true });
@@ -142,16 +142,6 @@ async function playOn(browser, url, screen) {
   await context.close();
 }
 
-const { server, url } = await serve(folder);
-const browser = await launchChromium();
-let failed = false;
-try {
+await runInChromium(folder, async (browser, url) => {
   for (const screen of screens) await playOn(browser, url, screen);
-} catch (error) {
-  console.error(`web: FAILED: ${error.message}`);
-  failed = true;
-} finally {
-  await browser.close();
-  server.kill();
-}
-process.exitCode = failed ? 1 : 0;
+});
