@@ -11,10 +11,12 @@ import { brightness, check, difference, fail, runInChromium, sleep, waitFor } fr
 const [folder, shots] = process.argv.slice(2).map((p) => resolve(p));
 mkdirSync(shots, { recursive: true });
 
+// Each with the safe-area insets (left, top, right, bottom) of such a device's notch and home
+// indicator, which headless Chromium does not have: the page's value is set as the page would.
 const screens = [
-  { name: "landscape", viewport: { width: 844, height: 390 }, placed: "beside" },
-  { name: "portrait", viewport: { width: 390, height: 844 }, placed: "below" },
-  { name: "tablet", viewport: { width: 1024, height: 768 }, placed: "over" },
+  { name: "landscape", viewport: { width: 844, height: 390 }, placed: "beside", insets: [47, 0, 47, 21] },
+  { name: "portrait", viewport: { width: 390, height: 844 }, placed: "below", insets: [0, 47, 0, 34] },
+  { name: "tablet", viewport: { width: 1024, height: 768 }, placed: "over", insets: [0, 24, 0, 20] },
 ];
 
 const inside = (inner, outer) =>
@@ -92,6 +94,15 @@ async function playOn(browser, url, screen) {
     if (screen.placed !== "over" && overlap(control, picture)) fail(say(`${control.name} covers the picture`));
   }
   check(true, say(`the picture at ${picture.x},${picture.y} ${picture.width}x${picture.height}, every control ${screen.placed} it and at least 44x44`));
+  const [left, top, right, bottom] = screen.insets;
+  const clear = { x: left, y: top, width: screen.viewport.width - left - right, height: screen.viewport.height - top - bottom };
+  await page.evaluate((insets) => (Module.safeAreaInsets = insets), screen.insets);
+  await screenshot("title-safe-area");
+  for (const control of await controls()) {
+    if (!inside(control, clear)) fail(say(`${control.name} lies in the safe-area insets ${screen.insets}`));
+  }
+  check(true, say(`with the insets ${screen.insets} every control keeps clear of them`));
+  await page.evaluate(() => (Module.safeAreaInsets = [0, 0, 0, 0]));
 
   await tap(await centreOf("land1"));
   await waitFor(say("play's controls"), async () => (await names()).includes("fire"));
