@@ -3,8 +3,10 @@
 // and --touch, which shows the touch controls from the start (as a page started by a tap does).
 #include <cstdio>
 
-// Answers "--help" (or "-h") with how to play and "--version" with the version, on `out`.
-// Returns the exit code when the program should stop here, -1 when the game should start.
-// Every other argument is ignored.
-int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out);
+#include <string>
+
+// Answers "--help" (or "-h") with how to play and "--version" with the version and, on a second
+// line, `builtWith` (what the program runs with), on `out`. Returns the exit code when the program
+// should stop here, -1 when the game should start. Every other argument is ignored.
+int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out, const std::string& builtWith);
 bool AsksForTouchControls(int argc, const char* const* argv);

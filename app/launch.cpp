@@ -5,13 +5,14 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/library_report.h"
 #include "app/platform.h"
 #include "app/program_folder.h"
 #include "app/window.h"
 #include "display/text.h"
 
 int PrepareLaunch(int argc, const char* const* argv) {
-    const int answered = AnswerCommandLine(argc, argv, stdout);
+    const int answered = AnswerCommandLine(argc, argv, stdout, LibraryReport());
     if (answered >= 0) return answered;
     std::string error;
     if (!EnterDataFolder(ProgramFolder(), error)) {

@@ -230,6 +230,7 @@ int StartUp()
     if (!InitDisplay(640, 480, 8, 0)) return Fail("cannot set up the 640 x 480 8-bit display");
     InitMusic();
     if (!InitSound()) return Fail("cannot open the sound device");
+    if (*SilentSoundReason()) std::fprintf(stderr, "quorax: no sound device (%s): the game plays silent\n", SilentSoundReason());
     PunchSound = LoadSound("Punch.wav");
     FireSound = LoadSound("Fire.wav");
     HitSound = LoadSound("Hit.wav");

@@ -19,6 +19,7 @@ namespace {
 constexpr long MaxWaveFileSize = 4 << 20;  // 23 s of 16-bit stereo 44.1 kHz sound: far beyond any effect
 
 char ErrorText[160] = "";
+char SilentReason[160] = "";
 bool SoundFirstInit = true;
 bool deviceOpen = false;
 int deviceRate = 0;
@@ -34,7 +35,10 @@ bool OpenMixer() {
 
 // A player without a sound device still gets the game, silent, through SDL's dummy driver.
 bool OpenDevice() {
+    SilentReason[0] = '\0';
     if (!OpenMixer()) {
+        std::snprintf(SilentReason, sizeof SilentReason, "%s", SDL_GetError());
+        if (!SilentReason[0]) std::snprintf(SilentReason, sizeof SilentReason, "no driver could open one");
         SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (!OpenMixer()) return false;
     }
@@ -131,6 +135,8 @@ int InitSound() {
     }
     return 1;
 }
+
+const char* SilentSoundReason() { return SilentReason; }
 
 int LoadWaveFile(const char* fileName, int /*controlFlags: no volume, pan or frequency control is used*/) {
     int index = 0;

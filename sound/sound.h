@@ -25,6 +25,9 @@ struct SoundSlot {
 extern SoundSlot SoundSlots[MaxSoundSlots];
 
 int InitSound();
+// Empty while a real sound device plays; otherwise why none could be opened, the game then playing
+// silent on SDL's dummy device.
+const char* SilentSoundReason();
 // Loads an 8- or 16-bit PCM WAVE file of one or two channels at any rate, converted to the
 // device's format; `rate` keeps the file's own. The slot number, or -1 (SoundFileError says why).
 int LoadWaveFile(const char* fileName, int controlFlags);

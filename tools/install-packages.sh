@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building, playing and testing the game need on Debian 12 (run as root).
 # --tests adds what the tests need, --windows what the Windows cross build and its Wine tests need,
-# --web what the web page's build and its tests in headless Chromium need.
+# --web what the web page's build and its tests in headless Chromium need, --linux what the portable
+# Linux folder's build and its tests in bare Debian systems need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -12,14 +13,20 @@ packages=(
 windows=(g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   binutils-mingw-w64-x86-64 wine wine64 zip unzip dpkg-dev)
 web=(emscripten nodejs chromium dpkg-dev)
+# SDL's CMake leaves out, without a word, every back end whose headers it does not find.
+linux=(libx11-dev libxext-dev libxcursor-dev libxi-dev libxrandr-dev libxfixes-dev libxss-dev
+  libxkbcommon-dev libwayland-dev wayland-protocols libdecor-0-dev libdrm-dev libgbm-dev libegl-dev
+  libpipewire-0.3-dev libpulse-dev libasound2-dev libudev-dev libdbus-1-dev
+  debootstrap binutils xvfb xdotool x11-utils imagemagick xauth desktop-file-utils)
 case "${1:-}" in
 --tests)
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick
     desktop-file-utils appstream lintian openbox dpkg-dev file man-db fakeroot xauth
-    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng "${windows[@]}" "${web[@]}")
+    clang libfuzzer-14-dev libclang-rt-14-dev stress-ng "${windows[@]}" "${web[@]}" "${linux[@]}")
   ;;
 --windows) packages+=("${windows[@]}") ;;
 --web) packages+=("${web[@]}") ;;
+--linux) packages+=("${linux[@]}") ;;
 esac
 # The Windows and web libraries are built from Debian's own source packages: apt needs a deb-src entry
 # for the archive the machine already uses.

@@ -45,7 +45,7 @@ apt-get install -y "$repo/$deb"
 trap 'apt-get remove -y quorax >/dev/null 2>&1 || true' ERR
 installed=$(dpkg -L quorax | grep '^/usr/')
 
-version=$(/usr/games/quorax --version)
+version=$(/usr/games/quorax --version | sed -n 1p)
 [ "$version" = "quorax $(dpkg-query -W -f='${Version}' quorax)" ] || { echo "wrong --version: $version" >&2; exit 1; }
 echo "installed game: --version prints \"$version\""
 xvfb-run -a -s '-screen 0 1024x768x24' bash "$repo/tools/package-test.sh" --play

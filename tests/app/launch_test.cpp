@@ -1,5 +1,6 @@
 // Before the window opens: which folder the game reads from, and the two questions an installed
 // program answers. The program's folder is handed in, so nothing depends on where the test runs.
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -9,6 +10,7 @@
 
 #include "app/command_line.h"
 #include "app/data_folder.h"
+#include "app/library_report.h"
 #include "tests/support/scratch_folder.h"
 
 namespace fs = std::filesystem;
@@ -35,7 +37,7 @@ std::string Answer(std::initializer_list<const char*> args, int* code) {
     std::FILE* out = std::tmpfile();
     std::vector<const char*> argv{"quorax"};
     argv.insert(argv.end(), args);
-    *code = AnswerCommandLine(static_cast<int>(argv.size()), argv.data(), out);
+    *code = AnswerCommandLine(static_cast<int>(argv.size()), argv.data(), out, "SDL 9.8.7");
     std::string text;
     std::rewind(out);
     for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);
@@ -99,7 +101,7 @@ TEST_F(DataFolder, AnUnknownProgramFolderStillAllowsTheWorkingDirectory) {
 
 TEST(CommandLine, VersionAndHelpPrintAndEndTheProgramWithSuccess) {
     int code = -1;
-    EXPECT_EQ(Answer({"--version"}, &code), std::string("quorax ") + QUORAX_EXPECTED_VERSION + "\n");
+    EXPECT_EQ(Answer({"--version"}, &code), std::string("quorax ") + QUORAX_EXPECTED_VERSION + "\nSDL 9.8.7\n");
     EXPECT_EQ(code, 0);
     for (const char* ask : {"--help", "-h"}) {
         const std::string help = Answer({ask}, &code);
@@ -118,4 +120,21 @@ TEST(CommandLine, NoArgumentOrAnyOtherStartsTheGameAndPrintsNothing) {
     EXPECT_EQ(code, -1);
     EXPECT_EQ(Answer({"--versions", "help", "-v"}, &code), "");
     EXPECT_EQ(code, -1);
+}
+
+// The line a player pastes into a bug report: the linked SDL's own version, and the drivers SDL
+// lists, "dummy" among them in both (every build of SDL has it).
+TEST(CommandLine, TheLibraryReportNamesTheLinkedSdlAndItsDrivers) {
+    SDL_version linked;
+    SDL_GetVersion(&linked);
+    const std::string report = LibraryReport();
+    const std::string sdl = "SDL " + std::to_string(linked.major) + "." + std::to_string(linked.minor) + "." +
+                            std::to_string(linked.patch) + ", SDL_mixer ";
+    EXPECT_EQ(report.rfind(sdl, 0), 0u) << report;
+    const size_t video = report.find("; video: "), audio = report.find("; audio: ");
+    ASSERT_NE(video, std::string::npos) << report;
+    ASSERT_NE(audio, std::string::npos) << report;
+    EXPECT_NE(report.substr(video, audio - video).find(" dummy"), std::string::npos) << report;
+    EXPECT_NE(report.find(" dummy", audio), std::string::npos) << report;
+    EXPECT_EQ(report.find('\n'), std::string::npos);
 }

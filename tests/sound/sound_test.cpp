@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <string>
 
 #include "sound/sound.h"
 #include "tests/support/scratch_folder.h"
@@ -171,5 +172,17 @@ TEST(SoundDevice, StartsAgainAfterShutdown) {
     EXPECT_EQ(ShutdownSound(), 1);
     EXPECT_EQ(LoadWaveFile("anything.wav", 0), -1);  // no device
     ASSERT_EQ(InitSound(), 1);
+    EXPECT_EQ(ShutdownSound(), 1);
+}
+
+// No sound device where SDL looks: the game still starts, on the dummy device, and can say why.
+TEST(SoundDevice, WithoutADeviceItPlaysSilentAndSaysWhy) {
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_STREQ(SilentSoundReason(), "");  // the dummy driver the tests ask for is a device
+    EXPECT_EQ(ShutdownSound(), 1);
+    SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    ASSERT_EQ(InitSound(), 1);
+    EXPECT_NE(std::string(SilentSoundReason()).find("no-such-driver"), std::string::npos) << SilentSoundReason();
+    EXPECT_GE(LoadWaveFile("Fire.wav", 0), 0);
     EXPECT_EQ(ShutdownSound(), 1);
 }

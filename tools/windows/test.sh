@@ -68,9 +68,10 @@ needed=$(for f in "$folder"/*.exe "$folder"/*.dll; do $objdump -p "$f" | sed -n 
 shipped=$(cd "$folder" && ls ./*.dll | sed 's|^\./||' | tr 'A-Z' 'a-z' | sort)
 [ "$needed" = "$shipped" ] || { echo "windows: the zip holds $shipped, but its programs need $needed" >&2; exit 1; }
 echo "windows: quorax.exe is windowed, has its version details, and the zip holds the DLLs it needs:" $shipped
-version=$(cd "$work/elsewhere" && $wine "$game" --version | tr -d '\r')
-[ "$version" = "quorax $(basename "$folder" | cut -d- -f2)" ] || { echo "windows: --version said $version" >&2; exit 1; }
-echo "windows: quorax.exe --version prints \"$version\""
+said=$(cd "$work/elsewhere" && $wine "$game" --version | tr -d '\r')
+version=$(sed -n 1p <<<"$said")
+[ "$version" = "quorax $(basename "$folder" | cut -d- -f2)" ] || { echo "windows: --version said $said" >&2; exit 1; }
+echo "windows: quorax.exe --version prints \"$version\" and \"$(sed -n 2p <<<"$said")\""
 # Wine's desktop process, started without a display for the tests above, must start anew in Xvfb.
 wineserver -k 2>/dev/null || true
 wineserver -w

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Builds SDL2, SDL2_mixer, SDL2_ttf and FreeType for the portable Linux folder from Debian's own
+# source packages, as static archives in a cached prefix, and prints that prefix's path on stdout
+# (the build's log goes to stderr). Linked into the program, they are found wherever the folder is
+# and whatever LD_LIBRARY_PATH names. SDL opens its display and sound back ends (X11, Wayland,
+# KMSDRM, PipeWire, PulseAudio, ALSA) at run time, so the program needs none of them installed;
+# their development packages must be here at build time (tools/install-packages.sh --linux), or
+# SDL's CMake leaves the back end out without a word: tools/linux/test.sh checks what came in.
+# The cache is keyed like the Windows one; QUORAX_CACHE overrides its folder.
+set -euo pipefail
+sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
+
+source "$(dirname "$0")/../source-packages.sh"
+versions=$(source_versions "${sources[@]}")
+open_prefix linux-$(uname -m) "$versions
+$(cat "$0")
+$(gcc --version | head -1)"
+jobs=$(nproc)
+
+# build SOURCE_FOLDER CMAKE_OPTIONS...: a static release build installed into the prefix.
+build() {
+  local src=$1
+  shift
+  cmake -S "$src" -B "$src/build-linux" -DCMAKE_PREFIX_PATH="$building" \
+    -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DCMAKE_BUILD_TYPE=Release \
+    -DBUILD_SHARED_LIBS=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=ON "$@"
+  cmake --build "$src/build-linux" -j"$jobs"
+  DESTDIR=$work/stage cmake --install "$src/build-linux"
+}
+
+# Every back end opened at run time; those no player needs left out, so that nothing is linked in
+# that a bare system lacks.
+sdl=$(fetch libsdl2)
+build "$sdl" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_DEPS_SHARED=ON \
+  -DSDL_X11=ON -DSDL_X11_SHARED=ON -DSDL_WAYLAND=ON -DSDL_WAYLAND_SHARED=ON \
+  -DSDL_WAYLAND_LIBDECOR=ON -DSDL_WAYLAND_LIBDECOR_SHARED=ON -DSDL_KMSDRM=ON -DSDL_KMSDRM_SHARED=ON \
+  -DSDL_PIPEWIRE=ON -DSDL_PIPEWIRE_SHARED=ON -DSDL_PULSEAUDIO=ON -DSDL_PULSEAUDIO_SHARED=ON \
+  -DSDL_ALSA=ON -DSDL_ALSA_SHARED=ON -DSDL_JACK=OFF -DSDL_SNDIO=OFF -DSDL_ESD=OFF -DSDL_ARTS=OFF \
+  -DSDL_NAS=OFF -DSDL_LIBSAMPLERATE=OFF -DSDL_HIDAPI_LIBUSB=OFF -DSDL_RPATH=OFF
+licence SDL2 "$sdl/LICENSE.txt"
+
+# FreeType without compression or shaping libraries: the font is plain TTF.
+freetype=$(fetch freetype)
+build "$freetype" -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
+  -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+licence FreeType "$freetype/LICENSE.TXT" "$freetype/docs/FTL.TXT"
+
+ttf=$(fetch libsdl2-ttf)
+build "$ttf" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF
+licence SDL2_ttf "$ttf/LICENSE.txt"
+
+# WAVE sounds and Ogg Vorbis music through SDL2_mixer's own bundled decoder; nothing else.
+mixer=$(fetch libsdl2-mixer)
+build "$mixer" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_WAVE=ON \
+  -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF \
+  -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_CMD=OFF
+licence SDL2_mixer "$mixer/LICENSE.txt"
+
+close_prefix "$versions"
