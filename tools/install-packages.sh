@@ -17,7 +17,7 @@ web=(emscripten nodejs chromium dpkg-dev)
 linux=(libx11-dev libxext-dev libxcursor-dev libxi-dev libxrandr-dev libxfixes-dev libxss-dev
   libxkbcommon-dev libwayland-dev wayland-protocols libdecor-0-dev libdrm-dev libgbm-dev libegl-dev
   libpipewire-0.3-dev libpulse-dev libasound2-dev libudev-dev libdbus-1-dev
-  debootstrap binutils xvfb xdotool x11-utils imagemagick xauth desktop-file-utils)
+  patch debootstrap binutils xvfb xdotool x11-utils imagemagick xauth openbox desktop-file-utils)
 case "${1:-}" in
 --tests)
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the game and runs every test twice: in a plain build and under AddressSanitizer and
 # UndefinedBehaviorSanitizer, then the fuzzers, the soak, the installed package, the Windows zip
-# under Wine and the web page in headless Chromium; fails if any of them leaves something in the
-# temporary folder.
+# under Wine, the web page in headless Chromium and the portable Linux folder in bare Debian
+# systems; fails if any of them leaves something in the temporary folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install-packages.sh --tests
@@ -21,4 +21,6 @@ QUORAX_NATIVE_BUILD=build-test bash tools/windows/test.sh
 # So does the web page.
 QUORAX_NATIVE_BUILD=build-test bash tools/web/build.sh
 QUORAX_NATIVE_BUILD=build-test bash tools/web/test.sh
+# And the portable Linux folder.
+QUORAX_NATIVE_BUILD=build-test bash tools/linux/test.sh
 no_new_leftovers "$before"

@@ -12,8 +12,10 @@ sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
 
 source "$(dirname "$0")/../source-packages.sh"
 versions=$(source_versions "${sources[@]}")
+# A fix of SDL's own, for a system with libX11 and libXext alone (the patch says why).
+fix=$(dirname "$0")/sdl-warp-without-xinput2.patch
 open_prefix linux-$(uname -m) "$versions
-$(cat "$0")
+$(cat "$0" "$fix")
 $(gcc --version | head -1)"
 jobs=$(nproc)
 
@@ -31,6 +33,7 @@ build() {
 # Every back end opened at run time; those no player needs left out, so that nothing is linked in
 # that a bare system lacks.
 sdl=$(fetch libsdl2)
+patch -p1 -d "$sdl" <"$fix"
 build "$sdl" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_DEPS_SHARED=ON \
   -DSDL_X11=ON -DSDL_X11_SHARED=ON -DSDL_WAYLAND=ON -DSDL_WAYLAND_SHARED=ON \
   -DSDL_WAYLAND_LIBDECOR=ON -DSDL_WAYLAND_LIBDECOR_SHARED=ON -DSDL_KMSDRM=ON -DSDL_KMSDRM_SHARED=ON \

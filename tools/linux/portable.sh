@@ -17,6 +17,9 @@ cmake --build "$native" -j"$jobs" --target assets music icons
 started=$SECONDS
 prefix=$(bash tools/linux/deps.sh)
 echo "linux: the libraries in $prefix, ready after $((SECONDS - started)) s"
+# CMake keeps the libraries it found in its cache: a new prefix (a changed recipe) configures afresh.
+grep -qxF "QUORAX_PORTABLE_PREFIX:PATH=$prefix" build-portable/CMakeCache.txt 2>/dev/null ||
+  rm -f build-portable/CMakeCache.txt
 cmake -S . -B build-portable -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF -DQUORAX_PORTABLE=ON \
   -DQUORAX_PORTABLE_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" -DQUORAX_NATIVE_BUILD="$native"
 cmake --build build-portable -j"$jobs" --target quorax quorax-sim

@@ -1,0 +1,94 @@
+#!/usr/bin/env bash
+# Run by tools/linux/test.sh inside Xvfb: the portable TARBALL unpacked in a fresh copy of the bare
+# Debian BASE (no SDL, no sound library, only libx11-6 and libxext6 beside the C library), with
+# SIM, the portable quorax-sim, put beside its program. There: --version names the drivers, a
+# script the simulator refuses passes through a thrown exception, and the game started from
+# another folder under a window manager shows the title, F1 held for 0.2 s starts land 1 and
+# Escape ends it with exit code 0, with at most the line that says it plays silent on stderr.
+# With "--other-sdl DIR", DIR holding another libSDL2-2.0.so.0, the game is started with
+# LD_LIBRARY_PATH naming it and must not load it; with "--disk-sound" it plays into a file through
+# SDL's disk driver, which must then hold sound. LABEL names the run; screenshots go to OUT.
+set -euo pipefail
+base=$1 tarball=$2 sim=$3 label=$4 out=$5 other_sdl='' disk_sound=''
+case "${6:-}" in
+--other-sdl) other_sdl=$7 ;;
+--disk-sound) disk_sound=/tmp/sound.raw ;;
+esac
+here=$(cd "$(dirname "$0")" && pwd)
+work=$(mktemp -d)
+system=$work/system
+source "$here/bare-system.sh"
+source "$here/../../tests/support/screen.sh"
+openbox >/dev/null 2>&1 &
+wm=$!
+trap 'kill $wm 2>/dev/null || true; leave_copy "$system" && rm -rf "$work"' EXIT
+wait_until "the window manager" manager_up
+fail() { echo "linux ($label): $1" >&2; exit 1; }
+
+enter_copy "$base" "$system"
+tar xzf "$tarball" -C "$system/opt"
+folder=/opt/$(tar tzf "$tarball" | sed -n 1p | cut -d/ -f1)
+cp "$sim" "$system$folder/"
+# Inside, with nothing of this machine's environment but the display.
+inside() { env -i DISPLAY="$DISPLAY" HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+
+said=$(inside chroot "$system" "$folder/quorax" --version) || fail "--version failed: $said"
+drivers=$(sed -n 2p <<<"$said" | tr 'A-Z;:,' 'a-z   ')
+for driver in x11 wayland kmsdrm pipewire pulseaudio alsa; do
+  [[ " $drivers " == *" $driver "* ]] || fail "its SDL has no $driver driver: $said"
+done
+echo "linux ($label): --version says: $(paste -sd' ' <<<"$said")"
+
+# quorax-sim reads a pass count with std::stoi, which throws on a word: the unwinder must work here.
+echo 'abc' >"$system/tmp/bad.script"
+status=0
+refused=$(inside chroot "$system" /bin/sh -c "cd $folder && exec ./quorax-sim /tmp/bad.script" 2>&1) || status=$?
+[ $status = 2 ] && [[ $refused == *'"abc" is no pass count'* ]] ||
+  fail "a thrown exception did not reach its handler (exit code $status): $refused"
+echo "linux ($label): a thrown exception is caught: $refused"
+
+# land_shown NAME: a screenshot NAME, not black, that differs from the title's.
+land_shown() { changed_from title "$1" && shows_picture "$1"; }
+if [ -n "$other_sdl" ]; then
+  mkdir "$system/opt/other-sdl"
+  cp -L "$other_sdl/libSDL2-2.0.so.0" "$system/opt/other-sdl/"
+fi
+# Not through inside(): a function in the background is a shell of its own, and $! would be its
+# process. env, chroot and sh each hand their process on, so $! is the game's.
+env -i DISPLAY="$DISPLAY" HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 QUORAX_TEST_READY=1 \
+  ${other_sdl:+LD_LIBRARY_PATH=/opt/other-sdl} ${disk_sound:+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$disk_sound} \
+  chroot "$system" /bin/sh -c "cd /tmp && exec $folder/quorax" >"$work/stdout" 2>"$work/stderr" &
+pid=$!
+wait_until "the game's start-up" said_ready $pid "$work/stdout" || fail "the game did not start: $(cat "$work/stderr")"
+wait_until "the game's window" xdotool search --name '^QUORAX$' || fail "no window"
+wait_until "the title on screen" shows_picture title || fail "the title screen stayed black"
+cp "$work/title.png" "$out/portable-$label-title.png"
+echo "linux ($label): the title shows (mean brightness $(mean title)), $out/portable-$label-title.png"
+if [ -n "$other_sdl" ]; then
+  loaded=$(grep -o '/[^ ]*\.so[^ ]*' "/proc/$pid/maps" | sort -u)
+  [[ $(readlink "/proc/$pid/exe") == */quorax ]] || fail "the process looked at is not the game's"
+  grep -q 'SDL' <<<"$loaded" && fail "with LD_LIBRARY_PATH=/opt/other-sdl it loaded: $(grep SDL <<<"$loaded")"
+  echo "linux ($label): with LD_LIBRARY_PATH naming another libSDL2-2.0.so.0 it loads no SDL library but its own:" \
+    $(sed 's|.*/||' <<<"$loaded")
+fi
+xdotool keydown F1
+sleep 0.2  # the span held is what is tested
+xdotool keyup F1
+wait_until "land 1 on screen" land_shown land || fail "F1 held for 0.2 s did not start land 1"
+cp "$work/land.png" "$out/portable-$label-land1.png"
+echo "linux ($label): F1 started land 1 ($(differ title land) pixels changed), $out/portable-$label-land1.png"
+hold Escape "the game to end on Escape" ended $pid || fail "the game did not end on Escape"
+wait $pid || fail "the game ended with exit code $?"
+# SDL's disk driver announces itself with two lines of its own.
+[ -z "$disk_sound" ] || sed -i '/^CRITICAL: .*SDL disk i\/o audio driver\|^CRITICAL:  Writing to file/d' "$work/stderr"
+lines=$(wc -l <"$work/stderr")
+stderr=$(cat "$work/stderr")
+[ "$lines" = 0 ] || { [ "$lines" = 1 ] && grep -q 'plays silent$' "$work/stderr"; } ||
+  fail "its standard error holds more than the line about playing silent: $(cat "$work/stderr")"
+echo "linux ($label): Escape ended the game with exit code 0; its standard error: ${stderr:-nothing}"
+if [ -n "$disk_sound" ]; then
+  # The title's voice and music, the music decoded from Ogg Vorbis by the folder's SDL2_mixer.
+  heard=$(tr -d '\0' <"$system$disk_sound" | wc -c)
+  [ "$heard" -gt 100000 ] || fail "it played $heard bytes of sound that are not silence"
+  echo "linux ($label): it played $(stat -c %s "$system$disk_sound") bytes of sound, $heard of them not zero"
+fi
