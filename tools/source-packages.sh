@@ -1,5 +1,5 @@
 # Sourced by the scripts that build libraries from Debian's own source packages into a prefix kept
-# outside the build tree (tools/windows/deps.sh, tools/web/deps.sh).
+# outside the build tree (tools/windows/deps.sh, tools/web/deps.sh, tools/linux/deps.sh).
 
 # source_versions PACKAGES...: the names of the .dsc files apt would fetch now, which carry the
 # exact versions; fails when apt does not know their sources (no deb-src entry).
@@ -57,4 +57,29 @@ licence() {
   shift
   mkdir -p "$building/licenses/$name"
   cp "$@" "$building/licenses/$name/"
+}
+
+# build_sdl_companions: FreeType, SDL2_ttf on it and SDL2_mixer, made alike for every system that
+# builds them with CMake, through the calling script's own `build SOURCE_FOLDER CMAKE_OPTIONS...`;
+# their licence texts kept. Whether the two SDL libraries come out shared or static is the caller's
+# build's choice (BUILD_SHARED_LIBS); FreeType is always linked into SDL2_ttf.
+build_sdl_companions() {
+  local freetype ttf mixer
+  # No compression or shaping libraries: the font is plain TTF.
+  freetype=$(fetch freetype)
+  build "$freetype" -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
+    -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
+  licence FreeType "$freetype/LICENSE.TXT" "$freetype/docs/FTL.TXT"
+
+  # SDL2_ttf on that FreeType, without HarfBuzz: the status line is plain left-to-right text.
+  ttf=$(fetch libsdl2-ttf)
+  build "$ttf" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF
+  licence SDL2_ttf "$ttf/LICENSE.txt"
+
+  # SDL2_mixer plays WAVE sounds and Ogg Vorbis music through its own bundled decoder; nothing else.
+  mixer=$(fetch libsdl2-mixer)
+  build "$mixer" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_WAVE=ON \
+    -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF \
+    -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_CMD=OFF
+  licence SDL2_mixer "$mixer/LICENSE.txt"
 }

@@ -15,7 +15,7 @@ versions=$(source_versions "${sources[@]}")
 # A fix of SDL's own, for a system with libX11 and libXext alone (the patch says why).
 fix=$(dirname "$0")/sdl-warp-without-xinput2.patch
 open_prefix linux-$(uname -m) "$versions
-$(cat "$0" "$fix")
+$(cat "$0" "$fix" "$(dirname "$0")/../source-packages.sh")
 $(gcc --version | head -1)"
 jobs=$(nproc)
 
@@ -42,21 +42,6 @@ build "$sdl" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_DEPS_SHARED=O
   -DSDL_NAS=OFF -DSDL_LIBSAMPLERATE=OFF -DSDL_HIDAPI_LIBUSB=OFF -DSDL_RPATH=OFF
 licence SDL2 "$sdl/LICENSE.txt"
 
-# FreeType without compression or shaping libraries: the font is plain TTF.
-freetype=$(fetch freetype)
-build "$freetype" -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON \
-  -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-licence FreeType "$freetype/LICENSE.TXT" "$freetype/docs/FTL.TXT"
-
-ttf=$(fetch libsdl2-ttf)
-build "$ttf" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF
-licence SDL2_ttf "$ttf/LICENSE.txt"
-
-# WAVE sounds and Ogg Vorbis music through SDL2_mixer's own bundled decoder; nothing else.
-mixer=$(fetch libsdl2-mixer)
-build "$mixer" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_WAVE=ON \
-  -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF \
-  -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_CMD=OFF
-licence SDL2_mixer "$mixer/LICENSE.txt"
+build_sdl_companions
 
 close_prefix "$versions"

@@ -8,15 +8,9 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-packages.sh --linux
 jobs=$(nproc)
-native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
-
-# The generators run on this machine only: their files are made by a native build.
-[ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build "$native" -j"$jobs" --target assets music icons
-
-started=$SECONDS
-prefix=$(bash tools/linux/deps.sh)
-echo "linux: the libraries in $prefix, ready after $((SECONDS - started)) s"
+source tools/build-steps.sh
+native_data
+libraries linux tools/linux/deps.sh
 # CMake keeps the libraries it found in its cache: a new prefix (a changed recipe) configures afresh.
 grep -qxF "QUORAX_PORTABLE_PREFIX:PATH=$prefix" build-portable/CMakeCache.txt 2>/dev/null ||
   rm -f build-portable/CMakeCache.txt

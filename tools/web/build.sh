@@ -8,16 +8,10 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 bash tools/install-packages.sh --web
 jobs=$(nproc)
-native=$(realpath -m "${QUORAX_NATIVE_BUILD:-build-native}")
 export NODE_PATH=/usr/share/nodejs
-
-# The generators run on this machine only: their files are made by a native build.
-[ -f "$native/CMakeCache.txt" ] || cmake -S . -B "$native" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBUILD_TESTING=OFF
-cmake --build "$native" -j"$jobs" --target assets music icons
-
-started=$SECONDS
-prefix=$(bash tools/web/deps.sh)
-echo "web: the libraries in $prefix, ready after $((SECONDS - started)) s"
+source tools/build-steps.sh
+native_data
+libraries web tools/web/deps.sh
 for node in OFF ON; do
   build=build-web
   [ $node = OFF ] || build=build-web-node

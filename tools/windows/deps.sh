@@ -13,7 +13,7 @@ sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
 source "$(dirname "$0")/../source-packages.sh"
 versions=$(source_versions "${sources[@]}")
 open_prefix windows "$versions
-$(cat "$0" "$toolchain")"
+$(cat "$0" "$toolchain" "$(dirname "$0")/../source-packages.sh")"
 jobs=$(nproc)
 
 # build SOURCE_FOLDER CMAKE_OPTIONS...: a release build installed into the prefix.
@@ -32,22 +32,6 @@ sdl=$(fetch libsdl2)
 build "$sdl" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
 licence SDL2 "$sdl/LICENSE.txt"
 
-# FreeType is linked into SDL2_ttf.dll: no compression or shaping libraries, fonts are plain TTF.
-freetype=$(fetch freetype)
-build "$freetype" -DBUILD_SHARED_LIBS=OFF -DFT_DISABLE_ZLIB=ON -DFT_DISABLE_BZIP2=ON \
-  -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON -DFT_DISABLE_BROTLI=ON
-licence FreeType "$freetype/LICENSE.TXT" "$freetype/docs/FTL.TXT"
-
-# SDL2_ttf on that FreeType, without HarfBuzz: the status line is plain left-to-right text.
-ttf=$(fetch libsdl2-ttf)
-build "$ttf" -DSDL2TTF_VENDORED=OFF -DSDL2TTF_HARFBUZZ=OFF -DSDL2TTF_SAMPLES=OFF
-licence SDL2_ttf "$ttf/LICENSE.txt"
-
-# SDL2_mixer plays WAVE sounds and Ogg Vorbis music through its own bundled decoder; nothing else.
-mixer=$(fetch libsdl2-mixer)
-build "$mixer" -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_WAVE=ON \
-  -DSDL2MIXER_VORBIS=STB -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MP3=OFF \
-  -DSDL2MIXER_MIDI=OFF -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_CMD=OFF
-licence SDL2_mixer "$mixer/LICENSE.txt"
+build_sdl_companions
 
 close_prefix "$versions"
