@@ -43,14 +43,14 @@ bool AsksForTouchControls(int argc, const char* const* argv) {
     return false;
 }
 
-int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out, const std::string& builtWith) {
+int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out, std::string (*builtWith)()) {
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
             std::fputs(HelpText, out);
             return 0;
         }
         if (std::strcmp(argv[i], "--version") == 0) {
-            std::fprintf(out, "quorax %s\n%s\n", QUORAX_VERSION, builtWith.c_str());
+            std::fprintf(out, "quorax %s\n%s\n", QUORAX_VERSION, builtWith().c_str());
             return 0;
         }
     }

@@ -6,7 +6,8 @@
 #include <string>
 
 // Answers "--help" (or "-h") with how to play and "--version" with the version and, on a second
-// line, `builtWith` (what the program runs with), on `out`. Returns the exit code when the program
-// should stop here, -1 when the game should start. Every other argument is ignored.
-int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out, const std::string& builtWith);
+// line, what `builtWith` says (what the program runs with; asked only then), on `out`. Returns the
+// exit code when the program should stop here, -1 when the game should start. Every other argument
+// is ignored.
+int AnswerCommandLine(int argc, const char* const* argv, std::FILE* out, std::string (*builtWith)());
 bool AsksForTouchControls(int argc, const char* const* argv);

@@ -12,7 +12,7 @@
 #include "display/text.h"
 
 int PrepareLaunch(int argc, const char* const* argv) {
-    const int answered = AnswerCommandLine(argc, argv, stdout, LibraryReport());
+    const int answered = AnswerCommandLine(argc, argv, stdout, LibraryReport);
     if (answered >= 0) return answered;
     std::string error;
     if (!EnterDataFolder(ProgramFolder(), error)) {

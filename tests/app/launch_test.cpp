@@ -37,7 +37,7 @@ std::string Answer(std::initializer_list<const char*> args, int* code) {
     std::FILE* out = std::tmpfile();
     std::vector<const char*> argv{"quorax"};
     argv.insert(argv.end(), args);
-    *code = AnswerCommandLine(static_cast<int>(argv.size()), argv.data(), out, "SDL 9.8.7");
+    *code = AnswerCommandLine(static_cast<int>(argv.size()), argv.data(), out, [] { return std::string("SDL 9.8.7"); });
     std::string text;
     std::rewind(out);
     for (int c; (c = std::fgetc(out)) != EOF;) text += static_cast<char>(c);

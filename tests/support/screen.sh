@@ -28,6 +28,9 @@ changed_from() {
   [ "${n%%.*}" -gt 10000 ] 2>/dev/null
 }
 
+# land_shown NAME: a screenshot NAME, not black, that differs from the title's (kept as "title").
+land_shown() { changed_from title "$1" && shows_picture "$1"; }
+
 # still NAME: two screenshots half a second apart are the same; the second is kept as NAME.
 still() {
   shot "$1-before" && sleep 0.5 && shot "$1" || return 1

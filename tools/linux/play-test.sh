@@ -30,9 +30,9 @@ tar xzf "$tarball" -C "$system/opt"
 folder=/opt/$(tar tzf "$tarball" | sed -n 1p | cut -d/ -f1)
 cp "$sim" "$system$folder/"
 # Inside, with nothing of this machine's environment but the display.
-inside() { env -i DISPLAY="$DISPLAY" HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 "$@"; }
+inside=(env -i DISPLAY="$DISPLAY" HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8)
 
-said=$(inside chroot "$system" "$folder/quorax" --version) || fail "--version failed: $said"
+said=$("${inside[@]}" chroot "$system" "$folder/quorax" --version) || fail "--version failed: $said"
 drivers=$(sed -n 2p <<<"$said" | tr 'A-Z;:,' 'a-z   ')
 for driver in x11 wayland kmsdrm pipewire pulseaudio alsa; do
   [[ " $drivers " == *" $driver "* ]] || fail "its SDL has no $driver driver: $said"
@@ -42,21 +42,18 @@ echo "linux ($label): --version says: $(paste -sd' ' <<<"$said")"
 # quorax-sim reads a pass count with std::stoi, which throws on a word: the unwinder must work here.
 echo 'abc' >"$system/tmp/bad.script"
 status=0
-refused=$(inside chroot "$system" /bin/sh -c "cd $folder && exec ./quorax-sim /tmp/bad.script" 2>&1) || status=$?
+refused=$("${inside[@]}" chroot "$system" /bin/sh -c "cd $folder && exec ./quorax-sim /tmp/bad.script" 2>&1) || status=$?
 [ $status = 2 ] && [[ $refused == *'"abc" is no pass count'* ]] ||
   fail "a thrown exception did not reach its handler (exit code $status): $refused"
 echo "linux ($label): a thrown exception is caught: $refused"
 
-# land_shown NAME: a screenshot NAME, not black, that differs from the title's.
-land_shown() { changed_from title "$1" && shows_picture "$1"; }
 if [ -n "$other_sdl" ]; then
   mkdir "$system/opt/other-sdl"
   cp -L "$other_sdl/libSDL2-2.0.so.0" "$system/opt/other-sdl/"
 fi
-# Not through inside(): a function in the background is a shell of its own, and $! would be its
-# process. env, chroot and sh each hand their process on, so $! is the game's.
-env -i DISPLAY="$DISPLAY" HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 QUORAX_TEST_READY=1 \
-  ${other_sdl:+LD_LIBRARY_PATH=/opt/other-sdl} ${disk_sound:+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$disk_sound} \
+# env, chroot and sh each hand their process on, so $! is the game's.
+"${inside[@]}" QUORAX_TEST_READY=1 ${other_sdl:+LD_LIBRARY_PATH=/opt/other-sdl} \
+  ${disk_sound:+SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE=$disk_sound} \
   chroot "$system" /bin/sh -c "cd /tmp && exec $folder/quorax" >"$work/stdout" 2>"$work/stderr" &
 pid=$!
 wait_until "the game's start-up" said_ready $pid "$work/stdout" || fail "the game did not start: $(cat "$work/stderr")"

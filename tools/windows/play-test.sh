@@ -17,8 +17,6 @@ fail() { echo "windows: $1" >&2; exit 1; }
 # The windows named QUORAX: the game's, and the message box's.
 windows() { xdotool search --name '^QUORAX$' | wc -l; }
 at_least() { local n; n=$(windows); echo "$n windows"; [ "$n" -ge "$1" ]; }
-# land_shown NAME: a screenshot NAME, not black, that differs from the title's.
-land_shown() { changed_from title "$1" && shows_picture "$1"; }
 # Wine runs no sound card here: SDL's disk driver writes what the mixer plays to a file.
 sound=$work/sound.raw
 
