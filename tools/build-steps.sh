@@ -11,10 +11,10 @@ native_data() {
   cmake --build "$native" -j"$(nproc)" --target assets music icons
 }
 
-# libraries LABEL SCRIPT: sets prefix to the folder of the libraries SCRIPT builds or finds cached,
-# and says how long that took.
+# libraries LABEL SCRIPT [ARGUMENTS...]: sets prefix to the folder of the libraries SCRIPT builds or
+# finds cached, and says how long that took.
 libraries() {
   local started=$SECONDS
-  prefix=$(bash "$2")
+  prefix=$(bash "${@:2}")
   echo "$1: the libraries in $prefix, ready after $((SECONDS - started)) s"
 }

@@ -7,23 +7,33 @@
 # their development packages must be here at build time (tools/install-packages.sh --linux), or
 # SDL's CMake leaves the back end out without a word: tools/linux/test.sh checks what came in.
 # The cache is keyed like the Windows one; QUORAX_CACHE overrides its folder.
+# With a PROCESSOR argument other than this machine's (aarch64), it cross-builds with Debian's
+# compiler for PROCESSOR-linux-gnu through cmake/PROCESSOR-linux-gnu.cmake, against the back ends'
+# development packages for that processor (multiarch).
 set -euo pipefail
 sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
+processor=${1:-$(uname -m)}
+compiler=gcc toolchain=''
+if [ "$processor" != "$(uname -m)" ]; then
+  compiler=$processor-linux-gnu-gcc
+  toolchain=$(realpath "$(dirname "$0")/../../cmake/$processor-linux-gnu.cmake")
+fi
 
 source "$(dirname "$0")/../source-packages.sh"
 versions=$(source_versions "${sources[@]}")
 # A fix of SDL's own, for a system with libX11 and libXext alone (the patch says why).
 fix=$(dirname "$0")/sdl-warp-without-xinput2.patch
-open_prefix linux-$(uname -m) "$versions
-$(cat "$0" "$fix" "$(dirname "$0")/../source-packages.sh")
-$(gcc --version | head -1)"
+open_prefix linux-$processor "$versions
+$(cat "$0" "$fix" "$(dirname "$0")/../source-packages.sh" $toolchain)
+$($compiler --version | head -1)"
 jobs=$(nproc)
 
 # build SOURCE_FOLDER CMAKE_OPTIONS...: a static release build installed into the prefix.
 build() {
   local src=$1
   shift
-  cmake -S "$src" -B "$src/build-linux" -DCMAKE_PREFIX_PATH="$building" \
+  cmake -S "$src" -B "$src/build-linux" ${toolchain:+-DCMAKE_TOOLCHAIN_FILE="$toolchain"} \
+    -DQUORAX_PORTABLE_PREFIX="$building" -DCMAKE_PREFIX_PATH="$building" \
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=ON "$@"
   cmake --build "$src/build-linux" -j"$jobs"

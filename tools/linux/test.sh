@@ -43,7 +43,7 @@ trixie=$(bare_system trixie amd64 libx11-6,libxext6)
 debian_sdl=$(dirname "$(realpath /usr/lib/x86_64-linux-gnu/libSDL2-2.0.so.0)")
 # -ac: the programs inside the bare systems have no X authority file.
 play() { xvfb-run -a -s '-ac -screen 0 1024x768x24' bash tools/linux/play-test.sh "$@"; }
-play "$bookworm" "$tarball" "$sim" debian12 "$repo/build-portable"
-play "$bookworm" "$tarball" "$sim" debian12-ld-library-path "$repo/build-portable" --other-sdl "$debian_sdl"
-play "$trixie" "$tarball" "$sim" debian13 "$repo/build-portable"
-play "$trixie" "$tarball" "$sim" debian13-sound "$repo/build-portable" --disk-sound
+play "$bookworm" "$tarball" "$sim" portable-debian12 "$repo/build-portable"
+play "$bookworm" "$tarball" "$sim" portable-debian12-ld-library-path "$repo/build-portable" --other-sdl "$debian_sdl"
+play "$trixie" "$tarball" "$sim" portable-debian13 "$repo/build-portable"
+play "$trixie" "$tarball" "$sim" portable-debian13-sound "$repo/build-portable" --disk-sound
