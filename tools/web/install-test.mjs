@@ -7,7 +7,7 @@
 // the page starts and plays; that the second build served in place of the first runs at the next
 // load and its cache replaces the first's; and that a build the worker cannot fetch whole is a
 // clear line. Screenshots are kept in SHOTS; exits 1 at the first check that fails.
-import { cpSync, mkdirSync, mkdtempSync, rmSync } from "node:fs";
+import { cpSync, mkdirSync, mkdtempSync, readdirSync, rmSync, statSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join, resolve } from "node:path";
 import { check, launchWithProfile, serveCounting, sleep, waitFor, waitForLand1, waitForTitle } from "./page-tools.mjs";
@@ -64,9 +64,24 @@ try {
     await waitForLand1(screenshot, title);
   }
 
-  // The first visit: everything once, and the data file only once.
+  // What the loading line said, every text of it.
+  await context.addInitScript(() => {
+    window.linesShown = [];
+    addEventListener("DOMContentLoaded", () => {
+      const line = document.getElementById("line");
+      new MutationObserver(() => window.linesShown.push(line.textContent)).observe(line, { childList: true });
+    });
+  });
+
+  // The first visit: everything once, and the data file only once, with the bytes of the whole
+  // counted up on the panel.
   await page.goto(server.url);
   await ready();
+  const lines = await page.evaluate(() => window.linesShown.filter((text) => text.startsWith("Loading")));
+  const counted = lines.map((text) => /^Loading\u2026 ([\d.]+) of ([\d.]+) MB$/.exec(text)).filter(Boolean);
+  const build = readdirSync(first).filter((name) => name !== "sw.js").reduce((sum, name) => sum + statSync(join(first, name)).size, 0);
+  const whole = counted.find((step) => step[1] === step[2] && step[2] === (build / 1e6).toFixed(1));
+  check(whole !== undefined, `the panel counted the bytes of the whole build up to ${megabytes(build)}: ${counted.map((step) => step[1]).join(" ")}`);
   const firstBytes = server.bytes();
   const fetchedData = server.paths.filter((path) => path === "quorax.data.gz").length;
   console.log(`web: the first visit asked for ${server.paths.join(" ")}`);
