@@ -76,8 +76,9 @@ const contentTypes = {
 };
 
 // A static server on the loopback address that serves whatever the folder holds at each request
-// (so a test can put another build there) with no caching headers and no compression, as the
-// plainest host does, and counts every byte that crosses its sockets both ways. paths lists the
+// (so a test can put another build there), uncompressed, and lets browsers keep every file for ten
+// minutes, as common static hosts do (so a worker that asked the browser's cache instead of the
+// server would get the build before), and counts every byte that crosses its sockets both ways. paths lists the
 // files asked for, in order. cut(true) makes it unreachable, as if the network were gone: every
 // connection is dropped at once (refused() counts them), until cut(false).
 export function serveCounting(root) {
@@ -102,7 +103,7 @@ export function serveCounting(root) {
         return;
       }
       const type = contentTypes[extname(name)] || "application/octet-stream";
-      response.writeHead(200, { "Content-Type": type, "Content-Length": body.length }).end(body);
+      response.writeHead(200, { "Content-Type": type, "Content-Length": body.length, "Cache-Control": "max-age=600" }).end(body);
     });
     server.on("connection", (socket) => {
       if (down) {
