@@ -2,6 +2,9 @@
 // corners, and every size an exact whole-pixel enlargement of the art, so none is blurred.
 #include <gtest/gtest.h>
 
+#include <zlib.h>
+
+#include <algorithm>
 #include <map>
 
 #include "asset_files.h"
@@ -13,7 +16,7 @@ uint32_t Be32(const Bytes& b, size_t at)
     return uint32_t(b[at]) << 24 | uint32_t(b[at + 1]) << 16 | uint32_t(b[at + 2]) << 8 | b[at + 3];
 }
 
-// An 8-bit palettised PNG as our encoder writes it (stored deflate blocks, no filters).
+// An 8-bit palettised PNG as our encoder writes it (no filters).
 struct IndexedPng {
     int w = 0, h = 0, colourType = -1;
     Bytes palette, transparency, pixels;  // pixels: top row first, w * h indices
@@ -40,14 +43,10 @@ IndexedPng ReadIndexedPng(const std::string& path)
         if (type == "IDAT") zlib.insert(zlib.end(), body.begin(), body.end());
         at += 12 + length;
     }
-    Bytes scanlines;
-    for (size_t at = 2; at + 5 <= zlib.size();) {
-        const bool last = zlib[at] & 1;
-        const size_t n = zlib[at + 1] | zlib[at + 2] << 8;
-        scanlines.insert(scanlines.end(), zlib.begin() + long(at + 5), zlib.begin() + long(at + 5 + n));
-        at += 5 + n;
-        if (last) break;
-    }
+    Bytes scanlines(size_t(png.h) * (png.w + 1));
+    uLongf size = uLongf(scanlines.size());
+    if (uncompress(scanlines.data(), &size, zlib.data(), uLong(zlib.size())) != Z_OK || size != scanlines.size())
+        return IndexedPng{};
     for (int y = 0; y < png.h; ++y) {
         const size_t row = size_t(y) * (png.w + 1);
         if (row + png.w + 1 > scanlines.size() || scanlines[row] != 0) return IndexedPng{};
@@ -67,11 +66,15 @@ bool IsWholePixelEnlargement(const IndexedPng& small, const IndexedPng& big)
     return true;
 }
 
-std::map<int, IndexedPng> ReadIcons()
+IndexedPng ReadIcon(const std::string& name)
+{
+    return ReadIndexedPng(std::string(QUORAX_ICON_DIR) + "/" + name);
+}
+
+std::map<int, IndexedPng> ReadIcons(std::initializer_list<int> sizes = {16, 32, 48, 64, 128, 256})
 {
     std::map<int, IndexedPng> icons;
-    for (int size : {16, 32, 48, 64, 128, 256})
-        icons[size] = ReadIndexedPng(std::string(QUORAX_ICON_DIR) + "/" + std::to_string(size) + ".png");
+    for (int size : sizes) icons[size] = ReadIcon(std::to_string(size) + ".png");
     return icons;
 }
 
@@ -79,7 +82,7 @@ std::map<int, IndexedPng> ReadIcons()
 
 TEST(IconFiles, EverySizeIsASquarePaletteImageWithEntryZeroSeeThrough)
 {
-    for (const auto& [size, png] : ReadIcons()) {
+    for (const auto& [size, png] : ReadIcons({16, 32, 48, 64, 128, 192, 256, 512})) {
         SCOPED_TRACE(size);
         EXPECT_EQ(png.w, size);
         EXPECT_EQ(png.h, size);
@@ -101,8 +104,35 @@ TEST(IconFiles, LargeSizesAreWholePixelEnlargementsOfTheSmallArt)
     auto icons = ReadIcons();
     EXPECT_TRUE(IsWholePixelEnlargement(icons[16], icons[48]));
     for (int size : {64, 128, 256}) EXPECT_TRUE(IsWholePixelEnlargement(icons[32], icons[size])) << size;
+    for (auto& [size, web] : ReadIcons({192, 512})) EXPECT_TRUE(IsWholePixelEnlargement(icons[32], web)) << size;
     // The smallest sizes are drawn from their own crop, not shrunk from a larger one.
     EXPECT_FALSE(IsWholePixelEnlargement(icons[16], icons[32]));
+}
+
+// A phone cuts its own shape out of these: no see-through pixel, and the bust's head (the icon's
+// middle column, where it is not sky) inside the middle circle of 80% that every shape keeps.
+TEST(IconFiles, TheFullBleedIconsAreOpaqueWithTheHeadInsideTheSafeCircle)
+{
+    for (const auto& [name, size] : {std::pair{"maskable-512.png", 512}, {"apple-touch-180.png", 180}}) {
+        SCOPED_TRACE(name);
+        const IndexedPng png = ReadIcon(name);
+        ASSERT_EQ(png.w, size);
+        ASSERT_EQ(png.h, size);
+        ASSERT_EQ(png.pixels.size(), size_t(size) * size);
+        EXPECT_EQ(std::count(png.pixels.begin(), png.pixels.end(), 0), 0);
+        // The hero's outline is black, which the sky never is: the topmost black row of the
+        // middle column is the top of the head.
+        const auto dark = [&](int x, int y) {
+            const int i = png.at(x, y);
+            return png.palette[3 * i] + png.palette[3 * i + 1] + png.palette[3 * i + 2] == 0;
+        };
+        int top = 0;
+        while (top < size && !dark(size / 2, top)) ++top;
+        ASSERT_LT(top, size);
+        const double radius = 0.4 * size, centre = size / 2.0;
+        EXPECT_LT(centre - top, radius) << "the head's top at row " << top;
+        EXPECT_GT(top, size / 10);
+    }
 }
 
 TEST(IconFiles, TheWindowIconShowsTheSameArtAsTheDesktopIcon)

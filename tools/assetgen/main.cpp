@@ -1,8 +1,9 @@
 // quorax-assetgen OUTPUT_DIR: writes every picture, palette and sound file of the game
 // into OUTPUT_DIR, the same bytes on every run, plus a contact sheet for review.
-// quorax-assetgen --icons ICON_DIR: writes the desktop icons "<size>.png" into ICON_DIR, and all
-// sizes in one "quorax.ico" for the Windows program; they are for installing only, so they stay
-// out of the game's folder.
+// quorax-assetgen --icons ICON_DIR: writes the desktop icons "<size>.png" into ICON_DIR, all
+// desktop sizes in one "quorax.ico" for the Windows program, and the web page's icons (192 and 512,
+// "maskable-512.png", "apple-touch-180.png"); they are for installing only, so they stay out of
+// the game's folder.
 #include <cstdio>
 #include <exception>
 #include <filesystem>
@@ -60,11 +61,17 @@ void GenerateIcons(const std::filesystem::path& out)
 {
     std::filesystem::create_directories(out);
     std::vector<Canvas> sizes;
+    const auto png = [&](const std::string& name, const Canvas& icon) {
+        WriteFileBytes((out / name).string(), EncodePng8(icon, FilePalette(1)));
+    };
     for (int size : IconSizes) {
         sizes.push_back(DrawIcon(size));
-        WriteFileBytes((out / (std::to_string(size) + ".png")).string(), EncodePng8(sizes.back(), FilePalette(1)));
+        png(std::to_string(size) + ".png", sizes.back());
     }
     WriteFileBytes((out / "quorax.ico").string(), EncodeIco(sizes, FilePalette(1)));
+    for (int size : WebIconSizes) png(std::to_string(size) + ".png", DrawIcon(size));
+    png("maskable-" + std::to_string(MaskableIconSize) + ".png", DrawFullBleedIcon(MaskableIconSize));
+    png("apple-touch-" + std::to_string(HomeScreenIconSize) + ".png", DrawFullBleedIcon(HomeScreenIconSize));
 }
 
 }  // namespace

@@ -1,35 +1,10 @@
 #include "png_writer.h"
 
-#include <algorithm>
-#include <array>
+#include <zlib.h>
+
+#include <stdexcept>
 
 namespace {
-
-uint32_t Crc32(const uint8_t* data, size_t n, uint32_t crc = 0)
-{
-    static const std::array<uint32_t, 256> table = [] {
-        std::array<uint32_t, 256> t{};
-        for (uint32_t i = 0; i < 256; ++i) {
-            uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xEDB88320u ^ (c >> 1) : c >> 1;
-            t[i] = c;
-        }
-        return t;
-    }();
-    crc = ~crc;
-    for (size_t i = 0; i < n; ++i) crc = table[(crc ^ data[i]) & 0xFF] ^ (crc >> 8);
-    return ~crc;
-}
-
-uint32_t Adler32(const Bytes& data)
-{
-    uint32_t a = 1, b = 0;
-    for (uint8_t v : data) {
-        a = (a + v) % 65521;
-        b = (b + a) % 65521;
-    }
-    return (b << 16) | a;
-}
 
 void PutChunk(Bytes& out, const char* type, const Bytes& body)
 {
@@ -37,24 +12,18 @@ void PutChunk(Bytes& out, const char* type, const Bytes& body)
     const size_t start = out.size();
     PutText(out, type);
     out.insert(out.end(), body.begin(), body.end());
-    PutBe32(out, Crc32(out.data() + start, out.size() - start));
+    PutBe32(out, static_cast<uint32_t>(crc32(0, out.data() + start, static_cast<uInt>(out.size() - start))));
 }
 
-// A zlib stream of stored deflate blocks (at most 65535 bytes each).
-Bytes StoredZlib(const Bytes& raw)
+// The scanlines as one zlib stream, at zlib's best compression: the icons' enlarged pixels shrink
+// to a few kilobytes, and the bytes stay the same from run to run.
+Bytes Deflated(const Bytes& raw)
 {
-    Bytes z{0x78, 0x01};
-    size_t pos = 0;
-    do {
-        const size_t n = std::min<size_t>(65535, raw.size() - pos);
-        const bool last = pos + n == raw.size();
-        z.push_back(last ? 1 : 0);
-        PutLe16(z, static_cast<uint32_t>(n));
-        PutLe16(z, static_cast<uint32_t>(~n & 0xFFFF));
-        z.insert(z.end(), raw.begin() + static_cast<long>(pos), raw.begin() + static_cast<long>(pos + n));
-        pos += n;
-    } while (pos < raw.size());
-    PutBe32(z, Adler32(raw));
+    uLongf size = compressBound(static_cast<uLong>(raw.size()));
+    Bytes z(size);
+    if (compress2(z.data(), &size, raw.data(), static_cast<uLong>(raw.size()), Z_BEST_COMPRESSION) != Z_OK)
+        throw std::runtime_error("zlib could not compress a PNG's pixels");
+    z.resize(size);
     return z;
 }
 
@@ -85,7 +54,7 @@ Bytes EncodePng(const RgbImage& image)
 {
     Bytes out{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     PutChunk(out, "IHDR", Header(image.w, image.h, 2));  // RGB
-    PutChunk(out, "IDAT", StoredZlib(Scanlines(image.rgb.data(), image.w * 3, image.h)));
+    PutChunk(out, "IDAT", Deflated(Scanlines(image.rgb.data(), image.w * 3, image.h)));
     PutChunk(out, "IEND", {});
     return out;
 }
@@ -98,7 +67,7 @@ Bytes EncodePng8(const Canvas& image, const Palette& palette)
     for (const Rgb& e : palette.entry) colours.insert(colours.end(), {e.r, e.g, e.b});
     PutChunk(out, "PLTE", colours);
     PutChunk(out, "tRNS", {0});  // entry 0 see-through, every later entry opaque
-    PutChunk(out, "IDAT", StoredZlib(Scanlines(image.px.data(), image.w, image.h)));
+    PutChunk(out, "IDAT", Deflated(Scanlines(image.px.data(), image.w, image.h)));
     PutChunk(out, "IEND", {});
     return out;
 }

@@ -1,6 +1,5 @@
 #pragma once
-// PNG encoding of 24-bit RGB images with stored (uncompressed) deflate blocks: small,
-// dependable, and good enough for a review picture.
+// PNG encoding of 24-bit RGB images and 8-bit palettised ones, compressed by zlib.
 #include "byte_writer.h"
 #include "canvas.h"
 #include "palette_design.h"

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the web page in build-web/page/ (index.html, quorax.js, quorax.wasm, quorax.data,
-# favicon.ico) and the simulator for node (build-web-node/bin/quorax-sim.js), with the data files of a
-# native build (QUORAX_NATIVE_BUILD, by default build-native/, made here when its files are
-# missing) and the libraries of tools/web/deps.sh. Run from anywhere, as root on a fresh machine:
+# Builds the web page in build-web/page/ (index.html, its manifest, icons and service worker,
+# quorax.js, quorax.wasm.gz, quorax.data.gz) and the simulator for node
+# (build-web-node/bin/quorax-sim.js), with the data files of a native build (QUORAX_NATIVE_BUILD,
+# by default build-native/, made here when its files are missing) and the libraries of
+# tools/web/deps.sh. Run from anywhere, as root on a fresh machine:
 # it installs what it needs first.
 set -euo pipefail
 cd "$(dirname "$0")/../.."

@@ -3,8 +3,9 @@
 // canvas shows from screenshots (kept in SHOTS). Prints what it measured; exits 1 at the first
 // check that fails.
 import { mkdirSync, readFileSync } from "node:fs";
+import { gunzipSync, gzipSync } from "node:zlib";
 import { join, resolve } from "node:path";
-import { brightness, check, difference, runInChromium, sleep, waitFor } from "./page-tools.mjs";
+import { brightness, check, difference, runInChromium, sleep, waitFor, waitForLand1, waitForTitle } from "./page-tools.mjs";
 
 const [folder, shots] = process.argv.slice(2).map((p) => resolve(p));
 mkdirSync(shots, { recursive: true });
@@ -57,11 +58,7 @@ await runInChromium(folder, async (browser, url) => {
   await page.locator("#play").waitFor({ state: "visible" });
   await page.evaluate(() => (window.notReloaded = true));
   await page.locator("#panel").click();
-  const title = await waitFor("the title on the canvas", async () => {
-    await sleep(500);
-    const file = await screenshot("title");
-    return brightness(file) > 0.05 ? file : null;
-  });
+  const title = await waitForTitle(screenshot);
   check(true, `after the click the canvas shows the title (brightness ${brightness(title).toFixed(3)})`);
   const audio = await page.evaluate(() => Module.SDL2 && Module.SDL2.audioContext && Module.SDL2.audioContext.state);
   check(audio === "running", `the audio device is open, its context ${audio}`);
@@ -89,11 +86,7 @@ await runInChromium(folder, async (browser, url) => {
   check(true, "F11 puts the canvas in full screen, and back");
 
   await hold("F1", 200);
-  const land = await waitFor("land 1", async () => {
-    await sleep(300);
-    const file = await screenshot("land1");
-    return difference(file, title) > 0.2 && brightness(file) > 0.05 ? file : null;
-  });
+  const land = await waitForLand1(screenshot, title);
   check(true, "F1 held 0.2 s starts land 1");
   await hold("ArrowRight", 2000);
   const walked = await screenshot("land1-walked");
@@ -159,16 +152,19 @@ await runInChromium(folder, async (browser, url) => {
 
   check(errors.length === 0, `the console holds no error${errors.length ? ": " + errors.join(" | ") : ""}`);
 
-  // A damaged picture in the .data: the page shows the game's one line instead of a blank canvas.
+  // A damaged picture in the data: the page shows the game's one line instead of a blank canvas.
+  // These pages fetch past the service worker, as a browser without one does, so that the test's
+  // routes see their requests.
   const loader = readFileSync(join(folder, "quorax.js"), "utf8");
   const picture = /"filename":"\/title\.bmp","start":(\d+)/.exec(loader);
   check(picture !== null, "the page's data holds title.bmp");
-  const damaged = await context.newPage();
-  await damaged.route("**/quorax.data", async (route) => {
+  const plain = await browser.newContext({ serviceWorkers: "block" });
+  const damaged = await plain.newPage();
+  await damaged.route("**/quorax.data.gz", async (route) => {
     const response = await route.fetch();
-    const bytes = Buffer.from(await response.body());
+    const bytes = gunzipSync(await response.body());
     bytes.write("XX", Number(picture[1])); // no longer a bitmap's signature
-    await route.fulfill({ response, body: bytes });
+    await route.fulfill({ response, body: gzipSync(bytes) });
   });
   await damaged.goto(url);
   await damaged.locator("#play").waitFor({ state: "visible" });
@@ -176,4 +172,12 @@ await runInChromium(folder, async (browser, url) => {
   await damaged.locator("#again").waitFor({ state: "visible" });
   const said = await damaged.locator("#line").textContent();
   check(/^quorax: start-up failed: title\.bmp: .+/.test(said), `a damaged title.bmp shows "${said}" on the page`);
+
+  // Data the server does not have: a clear line and a way to try again, not "Loading" for ever.
+  const missing = await plain.newPage();
+  await missing.route("**/quorax.data.gz", (route) => route.fulfill({ status: 404, body: "not found" }));
+  await missing.goto(url);
+  await missing.locator("#again").waitFor({ state: "visible" });
+  const line = await missing.locator("#line").textContent();
+  check(/^QUORAX cannot load: quorax\.data\.gz: 404\b/.test(line), `missing data shows "${line.replace("\n", " ")}"`);
 });
