@@ -3,7 +3,7 @@
 # --tests adds what the tests need, --windows what the Windows cross build and its Wine tests need,
 # --web what the web page's build and its tests in headless Chromium need, --linux what the portable
 # Linux folder's build and its tests in bare Debian systems need, --arm64 what the arm64 cross build
-# (its package and its portable folder) and its tests under qemu need.
+# (its package, its portable folder and the handheld zip) and its tests under qemu need.
 set -euo pipefail
 packages=(
   cmake g++ make pkg-config
@@ -25,7 +25,7 @@ linux=("${back_ends[@]}" wayland-protocols
 arm64=(crossbuild-essential-arm64 qemu-user-static binfmt-support "${linux[@]}"
   "${back_ends[@]/%/:arm64}" libsdl2-dev:arm64 libsdl2-mixer-dev:arm64 libsdl2-ttf-dev:arm64
   libjack-jackd2-dev libjack-jackd2-dev:arm64
-  googletest desktop-file-utils appstream man-db dpkg-dev lintian fakeroot file)
+  googletest appstream man-db dpkg-dev lintian fakeroot file unzip shellcheck)
 case "${1:-}" in
 --tests)
   packages+=(libgtest-dev libgmock-dev googletest libbenchmark-dev xvfb xdotool x11-utils imagemagick

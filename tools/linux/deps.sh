@@ -9,10 +9,12 @@
 # The cache is keyed like the Windows one; QUORAX_CACHE overrides its folder.
 # With a PROCESSOR argument other than this machine's (aarch64), it cross-builds with Debian's
 # compiler for PROCESSOR-linux-gnu through cmake/PROCESSOR-linux-gnu.cmake, against the back ends'
-# development packages for that processor (multiarch).
+# development packages for that processor (multiarch). With "shared-sdl" after it, SDL2 alone is a
+# shared library, which the handheld folder carries beside its program (tools/arm64/handheld.sh).
 set -euo pipefail
 sources=(libsdl2 libsdl2-mixer libsdl2-ttf freetype)
-processor=${1:-$(uname -m)}
+processor=${1:-$(uname -m)} shared_sdl=OFF static_sdl=ON
+if [ "${2:-}" = shared-sdl ]; then shared_sdl=ON static_sdl=OFF; fi
 compiler=gcc toolchain=''
 if [ "$processor" != "$(uname -m)" ]; then
   compiler=$processor-linux-gnu-gcc
@@ -23,7 +25,7 @@ source "$(dirname "$0")/../source-packages.sh"
 versions=$(source_versions "${sources[@]}")
 # A fix of SDL's own, for a system with libX11 and libXext alone (the patch says why).
 fix=$(dirname "$0")/sdl-warp-without-xinput2.patch
-open_prefix linux-$processor "$versions
+open_prefix linux-$processor${2:+-$2} "$versions
 $(cat "$0" "$fix" "$(dirname "$0")/../source-packages.sh" $toolchain)
 $($compiler --version | head -1)"
 jobs=$(nproc)
@@ -37,14 +39,14 @@ build() {
     -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_INSTALL_LIBDIR=lib -DCMAKE_BUILD_TYPE=Release \
     -DBUILD_SHARED_LIBS=OFF -DCMAKE_POSITION_INDEPENDENT_CODE=ON "$@"
   cmake --build "$src/build-linux" -j"$jobs"
-  DESTDIR=$work/stage cmake --install "$src/build-linux"
+  DESTDIR=$work/stage cmake --install "$src/build-linux" --strip
 }
 
 # Every back end opened at run time; those no player needs left out, so that nothing is linked in
 # that a bare system lacks.
 sdl=$(fetch libsdl2)
 patch -p1 -d "$sdl" <"$fix"
-build "$sdl" -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL_DEPS_SHARED=ON \
+build "$sdl" -DSDL_SHARED=$shared_sdl -DSDL_STATIC=$static_sdl -DSDL_TEST=OFF -DSDL_DEPS_SHARED=ON \
   -DSDL_X11=ON -DSDL_X11_SHARED=ON -DSDL_WAYLAND=ON -DSDL_WAYLAND_SHARED=ON \
   -DSDL_WAYLAND_LIBDECOR=ON -DSDL_WAYLAND_LIBDECOR_SHARED=ON -DSDL_KMSDRM=ON -DSDL_KMSDRM_SHARED=ON \
   -DSDL_PIPEWIRE=ON -DSDL_PIPEWIRE_SHARED=ON -DSDL_PULSEAUDIO=ON -DSDL_PULSEAUDIO_SHARED=ON \

@@ -3,7 +3,9 @@
 # copy of the bare Debian BASE (no SDL, no sound library, only libx11-6 and libxext6 beside the C
 # library). ARTIFACT is either a portable tarball, unpacked in /opt with SIM, its quorax-sim, put
 # beside its program, or a Debian package, installed with apt-get from the archive this machine
-# uses (SIM is then ''). There: --version names the drivers, a script the simulator refuses passes
+# uses, or the handheld zip, unpacked in /opt/handheld and started through its launcher (SIM is
+# then ''); the launcher, started without a display, must then ask SDL for KMSDRM, which is not
+# there, and end with the game's failure, its log.txt saying why. There: --version names the drivers, a script the simulator refuses passes
 # through a thrown exception (portable only), and the game started from another folder under a
 # window manager shows the title, F1 held for 0.2 s starts land 1 and Escape ends it with exit
 # code 0, with at most the line that says it plays silent on stderr (and, from the package's
@@ -42,6 +44,9 @@ if [[ $artifact == *.deb ]]; then
   program=/usr/games/quorax
   echo "linux ($label): apt-get installed $(basename "$artifact") and $(grep -c '^Setting up' "$work/apt.log") packages" \
     "in $((SECONDS - started)) s"
+elif [[ $artifact == *.zip ]]; then
+  unzip -q "$artifact" -d "$system/opt/handheld"
+  program=/opt/handheld/Quorax.sh
 else
   tar xzf "$artifact" -C "$system/opt"
   folder=/opt/$(tar tzf "$artifact" | sed -n 1p | cut -d/ -f1)
@@ -51,7 +56,11 @@ fi
 
 said=$("${inside[@]}" chroot "$system" "$program" --version) || fail "--version failed: $said"
 drivers=$(sed -n 2p <<<"$said" | tr 'A-Z;:,' 'a-z   ')
-for driver in x11 wayland kmsdrm pipewire pulseaudio alsa; do
+needed="x11 wayland kmsdrm pipewire pulseaudio alsa"
+# Debian 11's PipeWire, which the handheld build's SDL is built against, is older than SDL's back end
+# asks for: a PipeWire system is heard there through its PulseAudio or ALSA layer.
+[[ $artifact != *.zip ]] || needed=${needed/pipewire /}
+for driver in $needed; do
   [[ " $drivers " == *" $driver "* ]] || fail "its SDL has no $driver driver: $said"
 done
 echo "linux ($label): --version says: $(paste -sd' ' <<<"$said")"
@@ -99,11 +108,26 @@ wait $pid || fail "the game ended with exit code $?"
 [ -z "$disk_sound" ] || sed -i '/^CRITICAL: .*SDL disk i\/o audio driver\|^CRITICAL:  Writing to file/d' "$work/stderr"
 # Debian's ALSA library, which its SDL links, says on its own why it found no sound card.
 [[ $artifact != *.deb ]] || sed -i '/^ALSA lib /d' "$work/stderr"
+# The launcher says which SDL it chose.
+if [[ $artifact == *.zip ]]; then
+  echo "linux ($label): $(grep '^Quorax.sh: ' "$work/stderr")"
+  sed -i '/^Quorax.sh: /d' "$work/stderr"
+fi
 lines=$(wc -l <"$work/stderr")
 stderr=$(cat "$work/stderr")
 [ "$lines" = 0 ] || { [ "$lines" = 1 ] && grep -q 'plays silent$' "$work/stderr"; } ||
   fail "its standard error holds more than the line about playing silent: $(cat "$work/stderr")"
 echo "linux ($label): Escape ended the game with exit code 0; its standard error: ${stderr:-nothing}"
+if [[ $artifact == *.zip ]]; then
+  status=0
+  timeout 60 env -i HOME=/root PATH=/usr/sbin:/usr/bin:/sbin:/bin LANG=C.UTF-8 \
+    chroot "$system" /opt/handheld/Quorax.sh >/dev/null 2>&1 || status=$?
+  log=$(cat "$system/opt/handheld/quorax/log.txt")
+  [ $status != 0 ] && [ $status != 124 ] && grep -q 'cannot open the window: kmsdrm' <<<"$log" ||
+    fail "without a display the launcher did not come back from KMSDRM's failure (exit code $status): $log"
+  echo "linux ($label): without a display the launcher asked for KMSDRM and came back with exit code $status;" \
+    "log.txt: $(paste -sd' ' <<<"$log")"
+fi
 if [ -n "$disk_sound" ]; then
   # The title's voice and music, the music decoded from Ogg Vorbis by the folder's SDL2_mixer.
   heard=$(tr -d '\0' <"$system$disk_sound" | wc -c)
