@@ -9,7 +9,9 @@
 #include "app/launch.h"
 #include "app/loop_driver.h"
 #include "app/main_loop.h"
+#include "app/pad_mappings.h"
 #include "app/platform.h"
+#include "app/program_folder.h"
 #include "app/ready_line.h"
 #include "app/startup.h"
 #include "app/window.h"
@@ -46,7 +48,7 @@ int main(int argc, char** argv) {
     PaceByDisplay();
     // Only the game itself listens to pads (the simulator replays scripts, untouched by a pad
     // on the desk); without them the keyboard still plays.
-    InitGamepads();
+    if (InitGamepads()) LoadPadMappings(ProgramFolder());
     if (AsksForTouchControls(argc, argv)) ShowTouchControls();
     if (!StartUp()) {
         ReportFailure(std::string("quorax: start-up failed: ") + StartUpError() + " (files read from " + DataFolderInUse() + ")");

@@ -3,7 +3,11 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <fstream>
+#include <string>
+#include <system_error>
 #include <vector>
 
 #include "input/keyboard.h"
@@ -34,6 +38,8 @@ struct Pad {
 std::vector<Pad> pads;
 bool started = false;
 int startKey = -1;
+std::string mappingFile;  // where the player can put a mapping line; empty: none is read
+std::string mappingError;
 
 bool Held(SDL_GameController* pad, SDL_GameControllerButton button)
 {
@@ -71,6 +77,49 @@ SDL_JoystickID InstanceOf(const Pad& pad)
     return SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad.controller));
 }
 
+void Open(int deviceIndex)
+{
+    SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
+    if (!pad) return;
+    // Opening a pad twice only counts SDL's reference up: give the second one back.
+    if (std::any_of(pads.begin(), pads.end(), [&](const Pad& open) { return open.controller == pad; }))
+        SDL_GameControllerClose(pad);
+    else
+        pads.push_back(Pad{pad, false, -1});
+}
+
+// Whether SDL now maps the GUID some line of the file starts with. A file whose lines only
+// replace mappings SDL already had adds none, yet SDL took them.
+bool MapsSomeLine(const std::filesystem::path& file)
+{
+    std::ifstream lines(file);
+    std::string line;
+    while (std::getline(lines, line)) {
+        if (line.find(',') != 32) continue;
+        char* mapping = SDL_GameControllerMappingForGUID(SDL_JoystickGetGUIDFromString(line.substr(0, 32).c_str()));
+        const bool mapped = mapping != nullptr;
+        SDL_free(mapping);
+        if (mapped) return true;
+    }
+    return false;
+}
+
+// The player learns which device it is and the shape of the line that would make it a pad.
+void ReportUnmapped(int deviceIndex)
+{
+    char guid[33];  // 32 hex digits
+    SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(deviceIndex), guid, sizeof guid);
+    const char* name = SDL_JoystickNameForIndex(deviceIndex);
+    if (!name) name = "";
+    std::fprintf(stderr, "quorax: the joystick \"%s\" (GUID %s) has no pad mapping: the game does not use it\n",
+                 name, guid);
+    const std::string where = mappingFile.empty() ? "" : "\"" + mappingFile + "\" or ";
+    std::fprintf(stderr,
+                 "quorax: to play with it, add the line \"%s,%s,a:b0,b:b1,...,platform:%s,\" with its own "
+                 "button numbers to %sSDL_GAMECONTROLLERCONFIG\n",
+                 guid, name, SDL_GetPlatform(), where.c_str());
+}
+
 }  // namespace
 
 int InitGamepads()
@@ -90,17 +139,33 @@ void ShutdownGamepads()
     started = false;
 }
 
+int UsePadMappingFile(const std::filesystem::path& file)
+{
+    mappingFile = file.string();
+    std::error_code unknown;
+    if (!std::filesystem::exists(file, unknown)) return 0;
+    const int added = SDL_GameControllerAddMappingsFromFile(mappingFile.c_str());
+    if (added > 0 || (added == 0 && MapsSomeLine(file))) return added;
+    // SDL passes over a line it cannot use without a word; most often it lacks its platform.
+    mappingError = added < 0 ? SDL_GetError()
+                             : std::string("no line in it is a mapping ending in platform:") + SDL_GetPlatform() + ",";
+    return -1;
+}
+
+const char* PadMappingError() { return mappingError.c_str(); }
+
 void HandleGamepadEvent(const SDL_Event& event)
 {
     if (!started) return;
     if (event.type == SDL_CONTROLLERDEVICEADDED) {
-        SDL_GameController* pad = SDL_GameControllerOpen(event.cdevice.which);
-        if (!pad) return;
-        // Opening a pad twice only counts SDL's reference up: give the second one back.
-        if (std::any_of(pads.begin(), pads.end(), [&](const Pad& open) { return open.controller == pad; }))
-            SDL_GameControllerClose(pad);
+        Open(event.cdevice.which);
+    } else if (event.type == SDL_JOYDEVICEADDED) {
+        // A joystick plugged in before the mapping file was read has had no controller event:
+        // it is opened here. One mapped all along is opened on both events, and kept once.
+        if (SDL_IsGameController(event.jdevice.which))
+            Open(event.jdevice.which);
         else
-            pads.push_back(Pad{pad, false, -1});
+            ReportUnmapped(event.jdevice.which);
     } else if (event.type == SDL_CONTROLLERDEVICEREMOVED) {
         // Here `which` names the pad's instance, not its device index.
         const auto gone = std::find_if(pads.begin(), pads.end(),

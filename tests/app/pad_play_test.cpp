@@ -1,12 +1,14 @@
 // A gamepad through the main loop: Start's meaning follows the screen, and one press is one step.
 #include <gtest/gtest.h>
 
+#include "app/pad_mappings.h"
 #include "app/pause.h"
 #include "game/game_state.h"
 #include "game/world.h"
 #include "input/gamepad.h"
 #include "input/keyboard.h"
 #include "tests/input/virtual_pad.h"
+#include "tests/support/scratch_folder.h"
 #include "tools/sim/simulator.h"
 
 namespace {
@@ -69,6 +71,33 @@ TEST_F(PadPlay, BackWithStartQuitsEvenWhilePaused)
     ASSERT_TRUE(GamePaused);
     pad.Button(SDL_CONTROLLER_BUTTON_BACK, true);
     pad.Button(SDL_CONTROLLER_BUTTON_START, true);
+    int passes = 0;
+    while (passes < 10 && RunPasses(1)) ++passes;
+    EXPECT_LT(passes, 10);
+    EXPECT_EQ(SimulatorExitCode(), 0);
+}
+
+// A handheld's built-in pad that SDL cannot map, with its line put beside the program: the
+// whole game through it alone, from the title into land 1 and out.
+TEST_F(PadPlay, AHandheldPadMappedBesideTheProgramPlaysFromTheTitleIntoLandOneAndQuits)
+{
+    const ScratchFolder program;
+    VirtualPad stick(UnmappedStick(), VirtualPad::Pump::Later);
+    WriteText(program / PadMappingFileName, UnmappedStickMapping(stick.Guid()));
+    LoadPadMappings(program.Path());
+    ASSERT_EQ(GameState, GameStateTitle);
+    stick.Button(StickButton::Start, true);
+    ASSERT_EQ(OpenGamepadCount(), 1);
+    ASSERT_TRUE(RunPasses(1));
+    ASSERT_EQ(GameState, GameStatePlay);
+    EXPECT_EQ(SegmentNumber, 1);
+    stick.Button(StickButton::Start, false);
+    stick.Button(StickButton::Right, true);
+    ASSERT_TRUE(RunPasses(4));
+    EXPECT_EQ(WorldPosition, 16);
+    stick.Button(StickButton::Right, false);
+    stick.Button(StickButton::Back, true);
+    stick.Button(StickButton::Start, true);
     int passes = 0;
     while (passes < 10 && RunPasses(1)) ++passes;
     EXPECT_LT(passes, 10);
