@@ -5,7 +5,8 @@
 # beside its program, or a Debian package, installed with apt-get from the archive this machine
 # uses, or the handheld zip, unpacked in /opt/handheld and started through its launcher (SIM is
 # then ''); the launcher, started without a display, must then ask SDL for KMSDRM, which is not
-# there, and end with the game's failure, its log.txt saying why. There: --version names the drivers, a script the simulator refuses passes
+# there, and end with the game's failure, its log.txt saying why, and take a system's SDL only
+# when it has every function the game calls. There: --version names the drivers, a script the simulator refuses passes
 # through a thrown exception (portable only), and the game started from another folder under a
 # window manager shows the title, F1 held for 0.2 s starts land 1 and Escape ends it with exit
 # code 0, with at most the line that says it plays silent on stderr (and, from the package's
@@ -127,6 +128,17 @@ if [[ $artifact == *.zip ]]; then
     fail "without a display the launcher did not come back from KMSDRM's failure (exit code $status): $log"
   echo "linux ($label): without a display the launcher asked for KMSDRM and came back with exit code $status;" \
     "log.txt: $(paste -sd' ' <<<"$log")"
+  # A system SDL that lacks functions the game calls (one with SDL_GetVersion alone) is passed over;
+  # one that has them all (a copy of the folder's own) is taken.
+  echo 'void SDL_GetVersion(void* v) { (void)v; }' >"$work/lacking.c"
+  aarch64-linux-gnu-gcc -shared -fPIC -Wl,-soname,libSDL2-2.0.so.0 -o "$work/lacking.so" "$work/lacking.c"
+  for sdl in "$work/lacking.so:its own SDL" "$system/opt/handheld/quorax/lib/libSDL2-2.0.so.0:the system's SDL"; do
+    cp "${sdl%%:*}" "$system/usr/local/lib/libSDL2-2.0.so.0"
+    chroot "$system" ldconfig
+    said=$("${inside[@]}" chroot "$system" /opt/handheld/Quorax.sh --version 2>&1) || fail "--version failed: $said"
+    [[ $said == *"Quorax.sh: with ${sdl#*:}"* ]] || fail "with ${sdl%%:*} as the system's SDL, it chose wrongly: $said"
+    echo "linux ($label): with $(basename "${sdl%%:*}") as the system's SDL: $(grep '^Quorax.sh' <<<"$said")"
+  done
 fi
 if [ -n "$disk_sound" ]; then
   # The title's voice and music, the music decoded from Ogg Vorbis by the folder's SDL2_mixer.
